@@ -1,0 +1,17 @@
+// Taking a Windows path apart as text. The backslash is the only separator,
+// on every host; "/" and a drive's ":" are ordinary bytes.
+#ifndef TEXT_PATH_H
+#define TEXT_PATH_H
+
+#include "text/str.h"
+
+// The bytes after the last backslash; the whole path when it has none.
+//     FileNameOf("C:\\work\\Hello.class") -> "Hello.class"
+Str FileNameOf(const char* path);
+
+// The bytes before the last backslash; empty when it has none.
+//     DirectoryOf("C:\\work\\Hello.class") -> "C:\\work"
+//     DirectoryOf("C:\\Hello.class")       -> "C:"
+Str DirectoryOf(const char* path);
+
+#endif
