@@ -24,3 +24,11 @@ char* NewBytes(unsigned long long size)
         ExitOutOfMemory();
     return (char*)block;
 }
+
+char* ResizeBytes(char* block, unsigned long long size)
+{
+    void* resized = realloc(block, CheckedSize(size));
+    if (!resized)
+        ExitOutOfMemory();
+    return (char*)resized;
+}

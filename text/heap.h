@@ -7,6 +7,9 @@
 // A block of size bytes (size > 0), never null.
 char* NewBytes(unsigned long long size);
 
+// The block moved to one of size bytes (size > 0), its bytes kept; never null.
+char* ResizeBytes(char* block, unsigned long long size);
+
 // The size as an unsigned count; ends the program when it does not fit.
 unsigned CheckedSize(unsigned long long size);
 

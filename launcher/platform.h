@@ -1,0 +1,31 @@
+// The few operating-system calls of the launchers, one small file per
+// platform: platform_windows.cpp for the product, platform_posix.cpp as a
+// stand-in for the native test build. Paths are Windows paths on both: the
+// stand-in turns their backslashes into slashes at the system call.
+#ifndef LAUNCHER_PLATFORM_H
+#define LAUNCHER_PLATFORM_H
+
+#include <stdio.h>
+
+#include "text/str.h"
+
+// The short form of path, or the empty text when it cannot be had.
+Str ShortPathOf(const char* path);
+
+// The current directory, or the empty text when it cannot be had.
+Str CurrentDirectory();
+
+// Makes path the current directory (and its drive the current drive).
+// A failure leaves the current directory as it was.
+void ChangeDirectory(const char* path);
+
+// The file opened for reading as text, or null.
+FILE* OpenForReading(const char* path);
+
+// Runs the command line through the command interpreter and waits for it.
+void RunCommandLine(const char* commandLine);
+
+// Waits for one key on the console, without echo; at once without a console.
+void WaitForKey();
+
+#endif

@@ -1,0 +1,67 @@
+// A stand-in for the launchers' system calls on POSIX hosts, for tests:
+// a path's backslashes become slashes at the system call, a short path is
+// the path itself, and the key comes from the terminal, never stdin.
+#include "launcher/platform.h"
+
+#include <fcntl.h>
+#include <limits.h>
+#include <stdlib.h>
+#include <termios.h>
+#include <unistd.h>
+
+static Str SlashesFor(const char* path)
+{
+    return ReplaceAll(path, "\\", "/");
+}
+
+Str ShortPathOf(const char* path)
+{
+    return Str(path);
+}
+
+Str CurrentDirectory()
+{
+    char directory[PATH_MAX];
+    return getcwd(directory, sizeof directory) ? ReplaceAll(directory, "/", "\\") : Str();
+}
+
+void ChangeDirectory(const char* path)
+{
+    Str posixPath = SlashesFor(path);
+    int failed = chdir(posixPath.c_str() ? posixPath.c_str() : "");
+    (void)failed;
+}
+
+FILE* OpenForReading(const char* path)
+{
+    Str posixPath = SlashesFor(path);
+    return fopen(posixPath.c_str() ? posixPath.c_str() : "", "r");
+}
+
+void RunCommandLine(const char* commandLine)
+{
+    int status = system(commandLine ? commandLine : "");
+    (void)status;
+}
+
+void WaitForKey()
+{
+    int terminal = open("/dev/tty", O_RDONLY | O_NOCTTY);
+    if (terminal < 0)
+        return;
+    // One byte in raw mode, without echo; then the terminal as it was.
+    struct termios saved;
+    if (tcgetattr(terminal, &saved) == 0) {
+        struct termios raw = saved;
+        raw.c_lflag &= ~(ICANON | ECHO);
+        raw.c_cc[VMIN] = 1;
+        raw.c_cc[VTIME] = 0;
+        if (tcsetattr(terminal, TCSANOW, &raw) == 0) {
+            char key;
+            ssize_t count = read(terminal, &key, 1);
+            (void)count;
+            tcsetattr(terminal, TCSANOW, &saved);
+        }
+    }
+    close(terminal);
+}

@@ -1,0 +1,51 @@
+// The launchers' system calls on Windows.
+#include "launcher/platform.h"
+
+#include <conio.h>
+#include <direct.h>
+#include <stdlib.h>
+#include <windows.h>
+
+Str ShortPathOf(const char* path)
+{
+    char shortPath[1024];
+    DWORD length = GetShortPathNameA(path, shortPath, sizeof shortPath);
+    return length > 0 && length < sizeof shortPath ? Str(shortPath) : Str();
+}
+
+Str CurrentDirectory()
+{
+    char directory[MAX_PATH + 1];
+    DWORD length = GetCurrentDirectoryA(sizeof directory, directory);
+    return length > 0 && length < sizeof directory ? Str(directory) : Str();
+}
+
+void ChangeDirectory(const char* path)
+{
+    _chdir(path);
+}
+
+FILE* OpenForReading(const char* path)
+{
+    return fopen(path, "r");
+}
+
+void RunCommandLine(const char* commandLine)
+{
+    system(commandLine);
+}
+
+void WaitForKey()
+{
+    // _getch reads the console itself, never standard input; without a
+    // console it would wait on nothing, so there is nothing to wait for.
+    HANDLE console = CreateFileA("CONIN$", GENERIC_READ | GENERIC_WRITE,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING, 0, NULL);
+    if (console == INVALID_HANDLE_VALUE)
+        return;
+    DWORD mode;
+    bool isConsole = GetConsoleMode(console, &mode);
+    CloseHandle(console);
+    if (isConsole)
+        _getch();
+}

@@ -1,0 +1,22 @@
+#include "source_compiler/translate_source_argument.h"
+
+#include "launcher/package_scanner.h"
+#include "launcher/platform.h"
+
+bool FirstFileTaken = false;
+
+Str TranslateSourceArgument(const char* argument)
+{
+    if (FirstFileTaken)
+        return Str();
+    if (argument[0] == '-')
+        return Str(" ") + argument;
+
+    FILE* source = OpenForReading(argument);
+    if (!source)
+        return Str(" ") + argument;
+    FirstFileTaken = true;
+    Str statement = ReadFirstStatement(source);
+    fclose(source);
+    return EnterPackageRoot(argument, PackageDepth(statement.c_str()));
+}
