@@ -43,12 +43,12 @@ Str ReadFirstStatement(FILE* source)
     bool inComment = false;
     Str buffer;
     buffer.reserve(LineSize - 1);
-    while (!(length > 0 && statement[length - 1] == ';')
-           && !feof(source) && !ferror(source)) {
-        // Read one piece of a line; after a failed read it is empty.
+    while (!(length > 0 && statement[length - 1] == ';') && !feof(source)) {
+        // A read that gives nothing ends the scan: at the end of the file, and
+        // also on a read error, which need not set the end-of-file indicator.
         char* line = buffer.c_str();
         if (!fgets(line, LineSize, source))
-            line[0] = '\0';
+            break;
         unsigned lineLength = SafeLength(line);
         if (lineLength > 0 && line[lineLength - 1] == '\n')
             line[--lineLength] = '\0';

@@ -1,0 +1,90 @@
+#include "launcher/package_scanner.h"
+#include "launcher/platform.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+// Each test works in a tree of real directories below the directory current
+// at start, written as a Windows path (the POSIX stand-in maps it back), and
+// leaves that directory current again.
+class PackageRoot : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::filesystem::create_directories("root_test/work/src/com/acme");
+        std::filesystem::create_directories("root_test/a/b/c/d");
+        start = CurrentDirectory().c_str();
+        tree = start + "\\root_test";
+    }
+    void TearDown() override { ChangeDirectory(start.c_str()); }
+
+    std::string start, tree;
+};
+
+static std::string Current()
+{
+    return CurrentDirectory().c_str();
+}
+
+TEST_F(PackageRoot, WorkedExamples)
+{
+    struct Case { const char* path; int depth; const char *directory, *result; };
+    const Case cases[] = {
+        {"\\work\\src\\com\\acme\\Foo.class", 2, "\\work\\src", "com/acme/Foo.class"},
+        {"\\work\\src\\com\\acme\\Foo.java", 2, "\\work\\src", "com/acme/Foo.java"},
+        {"\\a\\b\\c\\d\\Foo.class", 3, "\\a", "b/c/d/Foo.class"},
+        {"\\work\\src\\com\\acme\\Foo.java", 0, "\\work\\src\\com\\acme", "Foo.java"},
+        {"\\work\\src\\com\\acme\\Foo.java", 1, "\\work\\src\\com", "acme/Foo.java"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.path << " " << c.depth);
+        ChangeDirectory(start.c_str());
+        Str result = EnterPackageRoot((tree + c.path).c_str(), c.depth);
+        EXPECT_STREQ(c.result, result.c_str());
+        EXPECT_EQ(tree + c.directory, Current());
+    }
+}
+
+TEST_F(PackageRoot, BareNameIsTakenInTheCurrentDirectory)
+{
+    ChangeDirectory((tree + "\\work\\src\\com\\acme").c_str());
+    EXPECT_STREQ("Foo.java", EnterPackageRoot("Foo.java", 0).c_str());
+    EXPECT_EQ(tree + "\\work\\src\\com\\acme", Current());
+    EXPECT_STREQ("com/acme/Foo.java", EnterPackageRoot("Foo.java", 2).c_str());
+    EXPECT_EQ(tree + "\\work\\src", Current());
+}
+
+TEST_F(PackageRoot, FailedChangeStillGivesTheText)
+{
+    Str result = EnterPackageRoot((tree + "\\missing\\com\\acme\\Foo.java").c_str(), 2);
+    EXPECT_STREQ("com/acme/Foo.java", result.c_str());
+    EXPECT_EQ(start, Current());
+    EXPECT_STREQ("Foo.java", EnterPackageRoot("Z9:\\missing\\Foo.java", 0).c_str());
+    EXPECT_EQ(start, Current());
+}
+
+TEST_F(PackageRoot, RootNoLongerThanThePath)
+{
+    EXPECT_EQ(nullptr, EnterPackageRoot("Q:\\", 1).c_str());
+    EXPECT_STREQ("b", EnterPackageRoot("a\\b", 5).c_str());
+}
+
+#ifdef _WIN32
+TEST_F(PackageRoot, DriveRootStopsTheClimb)
+{
+    EXPECT_STREQ("Foo.java", EnterPackageRoot("C:\\Foo.java", 2).c_str());
+    EXPECT_EQ("C:\\", Current());
+    EXPECT_STREQ("acme/Foo.java", EnterPackageRoot("C:\\acme\\Foo.java", 2).c_str());
+    EXPECT_EQ("C:\\", Current());
+}
+
+TEST_F(PackageRoot, FileInADriveRootEntersTheRootItself)
+{
+    std::filesystem::create_directories("C:\\root_test_drive\\sub");
+    ChangeDirectory("C:\\root_test_drive\\sub");
+    EXPECT_STREQ("Foo.java", EnterPackageRoot("C:\\Foo.java", 0).c_str());
+    EXPECT_EQ("C:\\", Current());
+}
+#endif

@@ -1,0 +1,124 @@
+#include "launcher/package_scanner.h"
+
+#include <gtest/gtest.h>
+
+#include <stdio.h>
+
+#include <string>
+
+// The first statement of a source file holding exactly these bytes, read
+// through a text-mode stream as the launchers open it.
+static std::string StatementOf(const std::string& bytes)
+{
+    const char* name = "scanner_test_source.java";
+    FILE* file = fopen(name, "wb");
+    fwrite(bytes.data(), 1, bytes.size(), file);
+    fclose(file);
+    FILE* source = fopen(name, "r");
+    Str statement = ReadFirstStatement(source);
+    fclose(source);
+    remove(name);
+    return statement.c_str() ? statement.c_str() : "(no buffer)";
+}
+
+TEST(ReadFirstStatement, SourceLines)
+{
+    struct Case { const char *source, *statement; int depth; };
+    const Case cases[] = {
+        {"package com.acme;\nimport java.util.List;\n", "package com.acme;", 2},
+        {"package a.b.c.d;\n", "package a.b.c.d;", 4},
+        {"package app;\n", "package app;", 1},
+        {"   package com.acme;   // x\n", "package com.acme;", 2},
+        {"\tpackage com.acme;\n", "\tpackage com.acme;", 0},
+        {"\t\npackage a.b;\n", "\t package a.b;", 0},
+        {"\xEF\xBB\xBFpackage a.b;\n", "\xEF\xBB\xBFpackage a.b;", 0},
+        {"packagex a.b;\n", "packagex a.b;", 0},
+        {"Package a.b;\n", "Package a.b;", 0},
+        {"package;\n", "package;", 0},
+        {"package\tcom.acme;\n", "package\tcom.acme;", 0},
+        {"import java.util.List;\npackage a.b;\n", "import java.util.List;", 0},
+        {"package\n  com.acme\n;\n", "package com.acme ;;", 2},
+        {"package", "package", 1},
+        {"package com.acme", "package com.acme", 2},
+        {"package a.b; package c.d.e;\n", "package a.b;", 2},
+        {"package /* x.y */ com.acme;\n", "package /* x.y */ com.acme;", 3},
+        {"package com.acme.;\n", "package com.acme.;", 3},
+        {"// comment\n\n      \npackage a.b;\n", "package a.b;", 2},
+        {"/*\n * header\n */ package com.acme;\n", "package com.acme;", 2},
+        {"/* header */\npackage com.acme;\nclass A {}", "(no buffer)", 0},
+        {"", "(no buffer)", 0},
+        {"/* never closed\npackage a.b;\n", "(no buffer)", 0},
+        // A block comment closed further down: the text after it counts.
+        {"/* a */\nx\n/** doc */ package a.b;\n", "package a.b;", 2},
+        {"/*\n*/   // rest\npackage a;\n", "package a;", 1},
+        {"/*\n*/ /* again\n*/ package a.b;", "package a.b;", 2},
+        {"/*\n*/\n;\n", ";;", 0},
+        {"package a.b;\n", "package a.b;", 2},
+        {"package a.b; // the last line has no newline", "package a.b;", 2},
+        {"\n\n\npackage x.y.z;", "package x.y.z;", 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.source);
+        std::string statement = StatementOf(c.source);
+        EXPECT_EQ(c.statement, statement);
+        EXPECT_EQ(c.depth, PackageDepth(statement == "(no buffer)" ? nullptr : statement.c_str()));
+    }
+}
+
+TEST(ReadFirstStatement, CarriageReturnLineEnds)
+{
+    EXPECT_EQ("package com.acme;", StatementOf("// x\r\npackage com.acme;\r\nclass A {}\r\n"));
+#ifdef _WIN32
+    // Text mode turns each CR LF into one line feed.
+    EXPECT_EQ("package com.acme ;;", StatementOf("package\r\n com.acme\r\n;\r\n"));
+#else
+    EXPECT_EQ("package\r com.acme\r ;\r;", StatementOf("package\r\n com.acme\r\n;\r\n"));
+#endif
+}
+
+TEST(ReadFirstStatement, LongLinesAreReadInPieces)
+{
+    // 4,095 bytes per piece: the 5,000 "a"s split into two pieces joined by a blank.
+    std::string line = "package " + std::string(5000, 'a') + ".b;\n";
+    std::string expected = "package " + std::string(4087, 'a') + " " + std::string(913, 'a') + ".b;";
+    EXPECT_EQ(expected, StatementOf(line));
+    // A piece that begins with "//" is a comment of its own.
+    std::string commented = "package a" + std::string(4086, ' ') + "//.b.c;\n";
+    EXPECT_EQ("package a", StatementOf(commented));
+}
+
+TEST(ReadFirstStatement, SourceWithoutSemicolonIsReadWhole)
+{
+    std::string source;
+    for (int i = 0; i < 20000; i++)
+        source += "package.x\n";
+    std::string statement = StatementOf(source);
+    EXPECT_EQ(20000u * 10 - 1, statement.size());
+    EXPECT_EQ(0, PackageDepth(statement.c_str()));
+}
+
+TEST(ReadFirstStatement, ReadErrorEndsTheScan)
+{
+    // A stream open for writing only fails every read and never reaches its
+    // end; some C runtimes do not even set its error indicator.
+    FILE* writeOnly = fopen("scanner_test_write_only.java", "w");
+    ASSERT_NE(nullptr, writeOnly);
+    Str statement = ReadFirstStatement(writeOnly);
+    EXPECT_FALSE(feof(writeOnly));
+    EXPECT_EQ(nullptr, statement.c_str());
+    fclose(writeOnly);
+    remove("scanner_test_write_only.java");
+}
+
+TEST(PackageDepth, Statements)
+{
+    struct Case { const char* statement; int depth; };
+    const Case cases[] = {
+        {"package com.acme;", 2}, {"package a.b.c.d;", 4}, {"package app;", 1},
+        {"package", 1},           {"package ", 1},         {"package ...", 4},
+        {"packages a.b;", 0},     {" package a.b;", 0},    {"package;", 0},
+        {"", 0},                  {nullptr, 0},            {"import a.b;", 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.depth, PackageDepth(c.statement)) << (c.statement ? c.statement : "(null)");
+}
