@@ -15,16 +15,27 @@ Str::~Str()
     free(buffer);
 }
 
+// A new buffer holding first and then second, or null when both are empty.
+static char* Joined(const char* first, unsigned firstLength, const char* second,
+                    unsigned secondLength)
+{
+    unsigned long long length = firstLength + (unsigned long long)secondLength;
+    if (length == 0)
+        return nullptr;
+    char* joined = NewBytes(length + 1);
+    if (firstLength > 0)
+        memcpy(joined, first, firstLength);
+    if (secondLength > 0)
+        memcpy(joined + firstLength, second, secondLength);
+    joined[length] = '\0';
+    return joined;
+}
+
 Str& Str::assign(const char* text)
 {
     if (text == buffer)
         return *this;
-    unsigned count = SafeLength(text);
-    char* copy = nullptr;
-    if (count > 0) {
-        copy = NewBytes(count + 1ull);
-        memcpy(copy, text, count + 1);
-    }
+    char* copy = Joined(nullptr, 0, text, SafeLength(text));
     // Released last: text may point into the old buffer.
     free(buffer);
     buffer = copy;
@@ -39,31 +50,17 @@ Str& Str::assign(char c)
 
 Str Str::operator+(const char* text) const
 {
-    unsigned ours = length();
-    unsigned theirs = SafeLength(text);
     Str result;
-    if (result.reserve(CheckedSize((unsigned long long)ours + theirs))) {
-        if (ours > 0)
-            memcpy(result.buffer, buffer, ours);
-        if (theirs > 0)
-            memcpy(result.buffer + ours, text, theirs);
-        result.buffer[ours + theirs] = '\0';
-    }
+    result.buffer = Joined(buffer, length(), text, SafeLength(text));
     return result;
 }
 
 Str& Str::append(const char* text)
 {
-    unsigned ours = length();
-    unsigned theirs = SafeLength(text);
-    if (ours + (unsigned long long)theirs == 0)
+    char* joined = Joined(buffer, length(), text, SafeLength(text));
+    // Appending nothing keeps the buffer, even a freshly reserved one.
+    if (!joined)
         return *this;
-    char* joined = NewBytes(ours + (unsigned long long)theirs + 1);
-    if (ours > 0)
-        memcpy(joined, buffer, ours);
-    if (theirs > 0)
-        memcpy(joined + ours, text, theirs);
-    joined[ours + theirs] = '\0';
     // Released last: text may be this value's own text.
     free(buffer);
     buffer = joined;
