@@ -5,6 +5,7 @@
 
 #include <fcntl.h>
 #include <limits.h>
+#include <sys/stat.h>
 #include <stdlib.h>
 #include <termios.h>
 #include <unistd.h>
@@ -32,10 +33,17 @@ void ChangeDirectory(const char* path)
     (void)failed;
 }
 
+// A directory opens here, where Windows refuses it: refuse it too.
 FILE* OpenForReading(const char* path)
 {
     Str posixPath = SlashesFor(path);
-    return fopen(posixPath.c_str() ? posixPath.c_str() : "", "r");
+    FILE* file = fopen(posixPath.c_str() ? posixPath.c_str() : "", "r");
+    struct stat status;
+    if (file && fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode)) {
+        fclose(file);
+        return nullptr;
+    }
+    return file;
 }
 
 void RunCommandLine(const char* commandLine)

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs what a fresh Debian machine lacks to build and test both builds:
 # cmake, g++, GoogleTest, mingw-w64 (i686), 32-bit Wine, clang with its
-# sanitizer and fuzzer runtime, valgrind, cppcheck, clang-tidy and tmux.
+# sanitizer and fuzzer runtime, valgrind, cppcheck, clang-tidy, tmux and
+# python3 (the end-to-end test driver).
 # With --jdk it also installs a JDK when javac is missing.
 # Skips whatever is present; runs unattended (as root, no standard input).
 set -eu
@@ -12,7 +13,7 @@ SUDO=""
 want() { dpkg -s "$1" >/dev/null 2>&1 || need="$need $1"; }
 
 for p in cmake g++ make googletest libgtest-dev g++-mingw-w64-i686 \
-         clang libclang-rt-dev valgrind cppcheck clang-tidy tmux; do
+         clang libclang-rt-dev valgrind cppcheck clang-tidy tmux python3; do
     want "$p"
 done
 # Wine comes from the i386 architecture for its 32-bit loader.

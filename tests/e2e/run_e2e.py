@@ -1,0 +1,587 @@
+#!/usr/bin/env python3
+"""End-to-end tests of class_runner and source_compiler.
+
+Each case builds a tree of real files in a fresh directory, runs a launcher
+with the recorder (recorder.cpp) as its Java tool, and checks the command
+line the recorder was started with, the directory it ran in, the launcher's
+standard output byte for byte and its exit status.
+
+--platform wine runs the .exe programs under Wine (WINEPREFIX and WINEDEBUG
+come from the environment); there the recorder sees the raw command line,
+which Wine's cmd hands on as the launcher built it. --platform native runs
+the host programs; /bin/sh splits the line there, so the recorder's argv is
+compared with what /bin/sh makes of the expected line, and the tool path is
+given with "/" (sh would eat its backslashes). Under Wine the launcher's
+text-mode stdout ends lines with CR LF. Wine's cmd drops a command line
+longer than 8,191 characters (and crashes on one of some 16,000), so long
+cases stay below that.
+
+Paths in the tables are Windows paths with these placeholders:
+  {R}  the case's directory (Z:\\tmp\\e... under Wine, \\tmp\\e... natively)
+  {R2} the first two bytes of {R}, its drive
+  {U}  {R} below its "drive" (first two bytes and a backslash), with "/"
+  {Y}  a spare drive letter mapped to the case's subdirectory "drive" (Wine)
+"""
+import argparse
+import collections
+import fcntl
+import os
+import random
+import shutil
+import signal
+import string
+import subprocess
+import sys
+
+PAUSE = "\nPress any key to exit . . .\n"
+USAGE = {
+    "class_runner": "Usage:\n    %s <full path of java.exe> <options> <class files>\n",
+    "source_compiler": "Usage:\n    %s <full path of javac.exe> <options> <source files>\n",
+}
+TIMEOUT = 60
+BIG = 64 << 20
+
+
+# ---------------------------------------------------------------- file makers
+
+def binary_bytes(path):
+    with open(path, "wb") as f:
+        f.write(bytes(range(256)))
+
+
+def big_text(head, body_line):
+    """A 64 MiB text: head, then body_line over and over; no ";" anywhere."""
+    def make(path):
+        block = body_line * ((1 << 20) // len(body_line))
+        with open(path, "wb") as f:
+            f.write(head)
+            while f.tell() < BIG:
+                f.write(block)
+    return make
+
+
+BIG_CLASS = big_text(b"class Big {\n", b"    int value = 1 + 2 + 3 + 4 + 5 + 6 + 7 + 8 + 9 + 10 + 11\n")
+# "package " and a million dots on a thousand lines, then dot-free filler.
+MILLION_DOTS = big_text(b"package " + (b"." * 1000 + b"\n") * 1000,
+                        b"    and more words without a statement end in them\n")
+# One line of 100,000 bytes: read in pieces of 4,095, the blank ones skipped.
+LONG_LINE = b"package com" + b" " * (100000 - len(b"package com.acme;")) + b".acme;"
+
+DIR = "directory"
+
+# Translations that depend on whether this user can read a locked file
+# (root can).
+ByAccess = collections.namedtuple("ByAccess", "readable locked")
+
+# Sources that many cases share.
+ACME_FOO = {"src/com/acme/Foo.java": b"package com.acme;\n\npublic class Foo {}\n"}
+APP_MAIN = {"src/app/Main.java": b"package app;\n\nclass Main {}\n"}
+COMMENTED = b"/*\r\n * header\r\n */\r\n// note\r\n\r\n  package com.acme;  // x\r\nclass Foo {}\r\n"
+
+
+# ---------------------------------------------------------------------- cases
+
+def case(name, launcher, args, expect, cwd="{R}\\here", files=None, start="here",
+         only=None, tool="bin", locked=(), stderr_has=None, argv0=None):
+    """One row: args (None: the launcher's name alone) and the translations
+    the tool must get (None: the tool must not run), and the tool's current
+    directory. expect, cwd and stderr_has may be dicts by platform."""
+    return dict(name=launcher + "." + name, launcher=launcher, args=args,
+                expect=expect, cwd=cwd, files=dict(files or {}), start=start,
+                only=only, tool=tool, locked=locked,
+                stderr_has=stderr_has, argv0=argv0)
+
+
+SC, CR = "source_compiler", "class_runner"
+
+SOURCE_CASES = [
+    case("worked_example", SC,
+         ["-g", r"{R}\src\com\acme\Foo.java", "-verbose", r"{R}\src\com\acme\Bar.java"],
+         [" -g", "com/acme/Foo.java", "", ""], r"{R}\src",
+         files={**ACME_FOO, "src/com/acme/Bar.java": b"package com.acme;\n"}),
+    case("one_level", SC, [r"{R}\src\app\Main.java"], ["app/Main.java"], r"{R}\src",
+         files=APP_MAIN),
+    case("three_levels", SC, [r"{R}\proj\x\y\z\A.java"], ["x/y/z/A.java"], r"{R}\proj",
+         files={"proj/x/y/z/A.java": b"package x.y.z;\n"}),
+    case("no_package", SC, [r"{R}\src\Hello.java"], ["Hello.java"], r"{R}\src",
+         files={"src/Hello.java": b"import java.io.*;\n\nclass Hello {}\n"}),
+    case("comments", SC, [r"{R}\src\com\acme\Foo.java"], ["com/acme/Foo.java"], r"{R}\src",
+         files={"src/com/acme/Foo.java": COMMENTED.replace(b"\r\n", b"\n")}),
+    # Text mode turns CR LF into LF on Windows only.
+    case("crlf", SC, [r"{R}\src\com\acme\Foo.java"], ["com/acme/Foo.java"], r"{R}\src",
+         only="wine", files={"src/com/acme/Foo.java": COMMENTED}),
+    case("missing_then_found", SC, [r"{R}\src\Missing.java", r"{R}\src\com\acme\Foo.java"],
+         [r" {R}\src\Missing.java", "com/acme/Foo.java"], r"{R}\src", files=ACME_FOO),
+    case("empty_and_dash", SC, ["", "-", r"{R}\src\app\Main.java", "-"],
+         [" ", " -", "app/Main.java", ""], r"{R}\src", files=APP_MAIN),
+    case("options_only", SC, ["-g", "-verbose"], [" -g", " -verbose"]),
+    # The value of an option given apart is a file like any other.
+    case("option_value_taken", SC,
+         ["-classpath", r"{R}\lib\util.jar", r"{R}\src\com\acme\Foo.java"],
+         [" -classpath", "util.jar", ""], r"{R}\lib",
+         files={**ACME_FOO, "lib/util.jar": b"PK\x03\x04\x14\x00\x08\x00\x08\x00"}),
+    case("bare_name_no_package", SC, ["Hello.java"], ["Hello.java"], r"{R}\src", start="src",
+         files={"src/Hello.java": b"class Hello {}\n"}),
+    case("bare_name_with_package", SC, ["Foo.java"], ["com/acme/Foo.java"], r"{R}\src",
+         start="src/com/acme", files=ACME_FOO),
+    case("deeper_than_path", SC, [r"{Y}\acme\Foo.java"], ["acme/Foo.java"], "{Y}\\",
+         only="wine", files={"drive/acme/Foo.java": b"package com.acme;\n"}),
+    case("drive_root_package", SC, [r"{Y}\com\acme\Foo.java"], ["com/acme/Foo.java"], "{Y}\\",
+         only="wine", files={"drive/com/acme/Foo.java": b"package com.acme;\n"}),
+    case("drive_root_no_package", SC, [r"{Y}\Foo.java"], ["Foo.java"], "{Y}\\",
+         only="wine", files={"drive/Foo.java": b"class Foo {}\n"}),
+]
+
+CLASS_CASES = [
+    case("worked_example", CR,
+         ["-verbose", r"{R}\src\com\acme\Foo.class", "hello", r"{R}\src\app\Main.class"],
+         [" -verbose", "com/acme/Foo", "", ""], r"{R}\src", files={**ACME_FOO, **APP_MAIN}),
+    case("three_levels", CR, [r"{R}\a\b\c\d\Foo.class"], ["b/c/d/Foo"], r"{R}\a",
+         files={"a/b/c/d/Foo.java": b"package b.c.d;\n"}),
+    case("no_package", CR, [r"{R}\src\com\acme\Foo.class"], ["Foo"], r"{R}\src\com\acme",
+         files={"src/com/acme/Foo.java": b"import java.util.List;\n"}),
+    case("missing_then_found", CR,
+         [r"{R}\other\Gone.class", r"{R}\src\com\acme\Foo.class", r"{R}\src\com\acme\Foo.class"],
+         [" Gone", "com/acme/Foo", ""], r"{R}\src",
+         files={**ACME_FOO, "other/Gone.class": b"\xca\xfe\xba\xbe"}),
+    # Without a source each class file enters its own directory; the last stays.
+    case("missing_sources", CR, [r"{R}\other\Gone.class", r"{R}\src\Foo$Inner.class"],
+         [" Gone", " Foo$Inner"], r"{R}\src", files={"other": DIR, "src/Foo.java": b"class Foo {}\n"}),
+    case("empty_and_dash", CR, ["", "-", r"{R}\src\app\Main.class", "-"],
+         [" ", " -", "app/Main", ""], r"{R}\src", files=APP_MAIN),
+    case("options_only", CR, ["-verbose", "-ea"], [" -verbose", " -ea"]),
+    case("bare_name_no_package", CR, ["Hello.class"], ["Hello"], r"{R}\src", start="src",
+         files={"src/Hello.java": b"class Hello {}\n"}),
+    case("bare_name_missing_source", CR, ["Gone.class"], [" Gone"], r"{R}\src", start="src",
+         files={"src": DIR}),
+    case("bare_name_with_package", CR, ["Foo.class"], ["com/acme/Foo"], r"{R}\src",
+         start="src/com/acme", files=ACME_FOO),
+    case("deeper_than_path", CR, [r"{Y}\Foo.class"], ["Foo"], "{Y}\\",
+         only="wine", files={"drive/Foo.java": b"package a.b;\n"}),
+    case("drive_root_no_package", CR, [r"{Y}\Bar.class"], ["Bar"], "{Y}\\",
+         only="wine", files={"drive/Bar.java": b"class Bar {}\n"}),
+    case("drive_root_missing_source", CR, [r"{Y}\Gone.class"], [" Gone"], "{Y}\\",
+         only="wine", files={"drive/Gone.class": b"\xca\xfe\xba\xbe"}),
+]
+
+
+def driver_cases(launcher, file_arg, translated):
+    """What the driver does alike in both launchers."""
+    return [
+        case("usage", launcher, None, None),
+        case("usage_bare_name", launcher, None, None, only="native", argv0=launcher),
+        case("tool_alone", launcher, [], []),
+        # Wine's short name of "my tools" heads the line.
+        case("tool_with_blank", launcher, ["-g", file_arg], [" -g", translated], r"{R}\src",
+             only="wine", tool="blank", files={**ACME_FOO, **APP_MAIN}),
+    ]
+
+
+SOURCE_FILE, CLASS_FILE = r"{R}\src\com\acme\Foo.java", r"{R}\src\com\acme\Foo.class"
+DRIVER_CASES = (driver_cases(SC, SOURCE_FILE, "com/acme/Foo.java")
+                + driver_cases(CR, CLASS_FILE, "com/acme/Foo"))
+
+def hostile_cases(launcher, source, taken, skipped):
+    """source(path) is the argument naming the source at path ("x/Y.java"),
+    taken(path) its translation once it is the first file opened, skipped(path)
+    its translation when it cannot be opened."""
+    cases = [
+        case("directory", launcher, [source("src/com/Dir.java"), source("src/app/Main.java")],
+             [skipped("src/com/Dir.java"), taken("app/Main.java")],
+             r"{R}\src", files={**APP_MAIN, "src/com/Dir.java": DIR, "src/com/Dir.class": DIR}),
+        case("binary", launcher, [source("data/Blob.java"), source("src/app/Main.java")],
+             [taken("Blob.java"), ""], r"{R}\data",
+             files={**APP_MAIN, "data/Blob.java": binary_bytes}),
+        case("big_no_semicolon", launcher, [source("data/Big.java")], [taken("Big.java")],
+             r"{R}\data", files={"data/Big.java": BIG_CLASS}),
+        # The climb stops at the drive; natively the "drive" \t does not exist.
+        case("big_million_dots", launcher, [source("data/Dots.java")],
+             [taken("{U}/data/Dots.java")], {"wine": "{R2}\\", "native": r"{R}\here"},
+             files={"data/Dots.java": MILLION_DOTS}),
+        case("long_line", launcher, [source("src/com/acme/Foo.java")],
+             [taken("com/acme/Foo.java")], r"{R}\src",
+             files={"src/com/acme/Foo.java": LONG_LINE}),
+        # Root reads any file; then the locked one is taken.
+        case("unreadable", launcher, [source("src/com/acme/Locked.java"), source("src/app/Main.java")],
+             ByAccess(readable=[taken("com/acme/Locked.java"), ""],
+                      locked=[skipped("src/com/acme/Locked.java"), taken("app/Main.java")]),
+             r"{R}\src", locked=["src/com/acme/Locked.java"],
+             files={**APP_MAIN, "src/com/acme/Locked.java": b"package com.acme;\n"}),
+        case("long_argument", launcher, [LONG_NAME[launcher], source("src/com/acme/Foo.java")],
+             [" " + LONG_NAME[launcher][:LONG_KEPT[launcher]], taken("com/acme/Foo.java")],
+             r"{R}\src", files=ACME_FOO),
+        # Within cmd's 8,191 characters: 300 options of 6 and 1,699 empties of 3.
+        case("many_arguments", launcher,
+             ["-o"] * 300 + [source("src/com/acme/Foo.java")] + ["x"] * 1699,
+             [" -o"] * 300 + [taken("com/acme/Foo.java")] + [""] * 1699, r"{R}\src", files=ACME_FOO),
+        # Natively the long path works; Wine's cmd refuses it.
+        case("long_tool_path", launcher, ["-g"], {"native": [" -g"], "wine": None}, tool="long"),
+        case("missing_tool", launcher, ["-g", source("src/com/acme/Foo.java")], None, r"{R}\src",
+             tool="missing", files=ACME_FOO,
+             stderr_has={"wine": 'nothere.exe " -g" "%s"' % taken("com/acme/Foo.java")}),
+        case("special_characters", launcher,
+             ['-a"b"c', '-say "hi"', "-100%", "-%NOPE_E2E%", "-x&y", "-x^y", "-tr\\\\",
+              source("src/com/acme/Foo.java"), "&", "^"],
+             [' -a"b"c', ' -say "hi"', " -100%", " -%NOPE_E2E%", " -x&y", " -x^y", " -tr\\\\",
+              taken("com/acme/Foo.java"), "", ""], r"{R}\src", files=ACME_FOO),
+        case("trailing_backslash", launcher, ["-tr\\", "{R}\\src\\com\\", source("src/com/acme/Foo.java")],
+             [" -tr\\", " {R}\\src\\com\\" if launcher == SC else " ", taken("com/acme/Foo.java")],
+             r"{R}\src", only="wine", files=ACME_FOO),
+        # cmd ends the quoted line at the quote inside; what follows the "&"
+        # is its next command.
+        case("unbalanced_quote", launcher, ['-x"&y'], [" -x"], only="wine"),
+    ]
+    return [dict(c, name=c["name"].replace(".", ".hostile.", 1)) for c in cases]
+
+
+LONG_NAME = {SC: "a" * 7995 + ".java", CR: "a" * 7994 + ".class"}
+LONG_KEPT = {SC: 8000, CR: 7994}
+
+
+def source_argument(path):
+    return "{R}\\" + path.replace("/", "\\")
+
+
+def class_argument(path):
+    return source_argument(path)[:-len("java")] + "class"
+
+
+def class_translation(path):
+    return path[:-len(".java")]
+
+
+def source_skipped(path):
+    return " " + source_argument(path)
+
+
+def class_skipped(path):
+    return " " + class_translation(os.path.basename(path))
+
+
+HOSTILE_CASES = (hostile_cases(SC, source_argument, lambda path: path, source_skipped)
+                 + hostile_cases(CR, class_argument, class_translation, class_skipped))
+
+CASES = SOURCE_CASES + CLASS_CASES + DRIVER_CASES + HOSTILE_CASES
+
+
+# ------------------------------------------------------------------ the runs
+
+class Failure(Exception):
+    pass
+
+
+def check(condition, what, expected, actual):
+    if not condition:
+        raise Failure("%s\n  expected: %s\n  actual:   %s" % (what, shorten(expected), shorten(actual)))
+
+
+def shorten(value):
+    text = repr(value)
+    return text if len(text) <= 2000 else text[:1000] + " ... " + text[-1000:]
+
+
+def make_root():
+    """A fresh directory whose name is a legal 8.3 name, so that Wine's short
+    form of paths below it is the path itself."""
+    base = os.path.realpath("/tmp")
+    while True:
+        name = "e" + "".join(random.choice(string.ascii_lowercase + string.digits) for _ in range(7))
+        try:
+            os.mkdir(os.path.join(base, name))
+            return os.path.join(base, name)
+        except FileExistsError:
+            continue
+
+
+def for_platform(value, platform):
+    return value.get(platform) if isinstance(value, dict) else value
+
+
+def write_files(root, files):
+    for path, content in files.items():
+        full = os.path.join(root, path)
+        if content == DIR:
+            os.makedirs(full, exist_ok=True)
+            continue
+        os.makedirs(os.path.dirname(full), exist_ok=True)
+        if callable(content):
+            content(full)
+        else:
+            with open(full, "wb") as f:
+                f.write(content)
+
+
+def place_tool(root, kind, recorder, platform):
+    """The tool path to pass, and its short form as the line must begin."""
+    exe = ".exe" if platform == "wine" else ""
+    folder = {"bin": "bin", "blank": "my tools", "missing": "bin",
+              "long": os.path.join(*["d" * 100] * 10)}[kind]
+    os.makedirs(os.path.join(root, folder))
+    name = "nothere" + exe if kind == "missing" else "recorder" + exe
+    if kind != "missing":
+        shutil.copy(recorder, os.path.join(root, folder, name))
+    path = os.path.join(root, folder, name)
+    tool = windows_path(path) if platform == "wine" else path
+    # Wine's hashed short name of "my tools".
+    short = tool.replace("\\my tools\\", "\\MY_T~YWL\\") if kind == "blank" else tool
+    return tool, short
+
+
+def windows_path(path):
+    return "Z:" + path.replace("/", "\\")
+
+
+def readable(path):
+    try:
+        with open(path, "rb"):
+            return True
+    except OSError:
+        return False
+
+
+def drop_stale(link):
+    """Removes a drive link left by a run that was killed, once its case
+    directory is gone."""
+    try:
+        target = os.readlink(link)
+    except OSError:
+        return
+    if target.startswith(os.path.realpath("/tmp") + "/e") and target.endswith("/drive") \
+            and not os.path.exists(target):
+        try:
+            os.unlink(link)
+        except FileNotFoundError:
+            pass
+
+
+class Drive:
+    """A spare Wine drive letter mapped to a directory while the case runs."""
+
+    def __init__(self, target):
+        self.link = None
+        devices = os.path.join(os.environ["WINEPREFIX"], "dosdevices")
+        for letter in "yxwvutsrqponmlkjihgfed":
+            link = os.path.join(devices, letter + ":")
+            drop_stale(link)
+            try:
+                os.symlink(target, link)
+            except FileExistsError:
+                continue
+            self.link, self.letter = link, letter.upper() + ":"
+            return
+        raise Failure("no spare drive letter in " + devices)
+
+    def release(self):
+        if self.link:
+            os.unlink(self.link)
+
+
+def run(command, cwd, env, out_path, err_path, timeout, executable=None):
+    """Runs command in a session of its own, no terminal, no stdin; output
+    goes into files (Wine's helpers may hold a pipe open). The exit status,
+    or a Failure when it does not end in time."""
+    with open(out_path, "wb") as out, open(err_path, "wb") as err:
+        process = subprocess.Popen(command, cwd=cwd, env=env, stdin=subprocess.DEVNULL,
+                                   stdout=out, stderr=err, start_new_session=True,
+                                   executable=executable)
+        try:
+            return process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            os.killpg(process.pid, signal.SIGKILL)
+            process.wait()
+            raise Failure("no end within %d s: %s" % (timeout, shorten(command)))
+
+
+def read(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
+def read_record(path):
+    """(current directory, rest) as the recorder wrote them, or None."""
+    if not os.path.exists(path):
+        return None
+    directory, _, rest = read(path).partition(b"\n")
+    return directory.decode("latin-1"), rest
+
+
+def sh_argv(line, recorder_env, root):
+    """The argv that /bin/sh gives the recorder for line."""
+    path = os.path.join(root, "reference.rec")
+    env = dict(recorder_env, RECORDER_OUT=path)
+    run(["/bin/sh", "-c", line], root, env, os.path.join(root, "reference.out"),
+        os.path.join(root, "reference.err"), TIMEOUT)
+    record = read_record(path)
+    if record is None:
+        raise Failure("unsuitable case: /bin/sh does not run the expected line " + shorten(line))
+    return record[1]
+
+
+class Run:
+    """One case being run on one platform, in its own directory."""
+
+    def __init__(self, spec, options):
+        self.spec, self.options, self.platform = spec, options, options.platform
+        self.root = make_root()
+        self.drive = None
+
+    def placeholders(self):
+        root = windows_path(self.root) if self.platform == "wine" else self.root.replace("/", "\\")
+        values = {"{R}": root, "{R2}": root[:2], "{U}": root[3:].replace("\\", "/")}
+        if self.drive:
+            values["{Y}"] = self.drive.letter
+        return values
+
+    def fill(self, text):
+        for key, value in self.placeholders().items():
+            text = text.replace(key, value)
+        return text
+
+    def prepare(self):
+        spec = self.spec
+        write_files(self.root, spec["files"])
+        os.makedirs(os.path.join(self.root, spec["start"]), exist_ok=True)
+        for path in spec["locked"]:
+            os.chmod(os.path.join(self.root, path), 0)
+        if self.platform == "wine" and any("{Y}" in arg for arg in spec["args"] or []):
+            self.drive = Drive(os.path.join(self.root, "drive"))
+        self.tool, self.short_tool = place_tool(self.root, spec["tool"], self.options.recorder,
+                                                self.platform)
+
+    def expected_translations(self):
+        expect = for_platform(self.spec["expect"], self.platform)
+        if isinstance(expect, ByAccess):
+            locked = [os.path.join(self.root, p) for p in self.spec["locked"]]
+            expect = expect.readable if all(map(readable, locked)) else expect.locked
+        return None if expect is None else [self.fill(t) for t in expect]
+
+    def launch(self):
+        spec = self.spec
+        program = getattr(self.options, spec["launcher"])
+        args = None if spec["args"] is None else [self.fill(a) for a in spec["args"]]
+        line_args = [] if args is None else [self.tool] + args
+        record = os.path.join(self.root, "tool.rec")
+        env = dict(os.environ)
+        env["RECORDER_OUT"] = windows_path(record) if self.platform == "wine" else record
+        self.env = env
+        if self.platform == "wine":
+            command, executable = ["wine", program] + line_args, None
+        else:
+            argv0 = spec["argv0"] or "C:\\jdk\\launchers\\" + os.path.basename(program) + ".exe"
+            command, executable = [argv0] + line_args, program
+        out, err = os.path.join(self.root, "launcher.out"), os.path.join(self.root, "launcher.err")
+        timeout = TIMEOUT * (3 if self.options.platform == "wine" else 1)
+        status = run(command, os.path.join(self.root, spec["start"]), env, out, err, timeout, executable)
+        return status, read(out), read(err).decode("latin-1"), read_record(record)
+
+    def expected_stdout(self):
+        text = PAUSE
+        if self.spec["args"] is None:
+            argv0 = self.spec["argv0"] or os.path.basename(getattr(self.options, self.spec["launcher"]))
+            if self.platform == "native" and not self.spec["argv0"]:
+                argv0 += ".exe"
+            text = USAGE[self.spec["launcher"]] % argv0 + PAUSE
+        if self.platform == "wine":
+            text = text.replace("\n", "\r\n")
+        return text.encode()
+
+    def check(self, status, stdout, stderr, record):
+        check(status == 0, "exit status", 0, status)
+        check(stdout == self.expected_stdout(), "launcher's standard output",
+              self.expected_stdout(), stdout)
+        needle = for_platform(self.spec["stderr_has"], self.platform)
+        if needle:
+            check(self.fill(needle) in stderr, "standard error holds the line", needle, stderr)
+        translations = self.expected_translations()
+        if translations is None or self.spec["args"] is None:
+            check(record is None, "the tool does not run", None, record)
+            return
+        check(record is not None, "the tool runs", "a record", None)
+        line = self.short_tool + "".join(' "%s"' % t for t in translations)
+        directory = self.fill(for_platform(self.spec["cwd"], self.platform))
+        if self.platform == "wine":
+            check(record[1] == line.encode("latin-1"), "command line", line, record[1])
+        else:
+            directory = directory.replace("\\", "/")
+            expected = sh_argv(line, self.env, self.root)
+            check(record[1] == expected, "argv (after /bin/sh) of the line " + shorten(line),
+                  expected.split(b"\0"), record[1].split(b"\0"))
+        check(record[0] == directory, "tool's current directory", directory, record[0])
+
+    def clean(self):
+        if self.drive:
+            self.drive.release()
+        for path in self.spec["locked"]:
+            os.chmod(os.path.join(self.root, path), 0o644)
+        if not self.options.keep:
+            shutil.rmtree(self.root, ignore_errors=True)
+
+
+def run_case(spec, options):
+    one = Run(spec, options)
+    try:
+        one.prepare()
+        one.check(*one.launch())
+    finally:
+        one.clean()
+
+
+def ensure_wine_prefix():
+    """Makes the Wine prefix once, under a lock, before cases share it."""
+    prefix = os.environ.get("WINEPREFIX")
+    if not prefix:
+        sys.exit("WINEPREFIX is not set")
+    os.makedirs(os.path.dirname(prefix), exist_ok=True)
+    with open(prefix + ".e2e-lock", "w") as lock:
+        fcntl.flock(lock, fcntl.LOCK_EX)
+        if not os.path.exists(os.path.join(prefix, "system.reg")):
+            devnull = os.devnull
+            run(["wine", "cmd", "/c", "exit"], "/", dict(os.environ), devnull, devnull, 600)
+
+
+def applies(spec, platform):
+    return spec["only"] in (None, platform)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--platform", choices=["native", "wine"], required=True)
+    parser.add_argument("--list", action="store_true", help="print the case names")
+    parser.add_argument("--class-runner", dest="class_runner")
+    parser.add_argument("--source-compiler", dest="source_compiler")
+    parser.add_argument("--recorder")
+    parser.add_argument("--keep", action="store_true", help="keep the case directories")
+    parser.add_argument("cases", nargs="*", help="case names (default: all)")
+    options = parser.parse_args()
+    for program in ("class_runner", "source_compiler", "recorder"):
+        if getattr(options, program):
+            setattr(options, program, os.path.abspath(getattr(options, program)))
+    chosen = [c for c in CASES if applies(c, options.platform)]
+    if options.list:
+        print("\n".join(c["name"] for c in chosen))
+        return 0
+    if options.cases:
+        chosen = [c for c in chosen if c["name"] in options.cases]
+        if len(chosen) != len(options.cases):
+            sys.exit("unknown case among " + " ".join(options.cases))
+    if options.platform == "wine":
+        ensure_wine_prefix()
+    failed = 0
+    for spec in chosen:
+        failed += report(spec, options)
+    return 1 if failed else 0
+
+
+def report(spec, options):
+    """Runs one case and prints its outcome; 1 when it counts as failed."""
+    try:
+        run_case(spec, options)
+    except Failure as failure:
+        print("FAIL %s: %s" % (spec["name"], failure))
+        return 1
+    print("ok %s" % spec["name"])
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
