@@ -1,0 +1,179 @@
+// Times the package scanner on large inputs, in one run, for files of 1, 16
+// and 64 MiB:
+//   (a) ReadFirstStatement of a source without ";" (the whole file is the
+//       statement) against a bare fgets loop over the same file;
+//   (b) ReadFirstStatement of a file of "//" lines against the fgets loop;
+//   (c) PackageDepth of "package " and a million dots spread over the size,
+//       which should cost the same per byte at every size.
+// Each time is the best of a few runs, the one least disturbed by the rest
+// of the machine. Exits 1 when a goal is missed.
+//
+//     build/native/tests/bench/scanner_bench [directory for the files]
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <unistd.h>
+
+#include <chrono>
+
+#include "launcher/package_scanner.h"
+
+static const unsigned long MiB = 1024 * 1024;
+
+// More runs of the small files, whose times a busy machine disturbs most.
+static int RunsFor(unsigned long size)
+{
+    return size <= MiB ? 40 : size <= 16 * MiB ? 10 : 5;
+}
+
+// Keeps the results alive, so that no work is optimised away.
+static volatile unsigned long Sink;
+
+// Fills path with copies of line, the last one cut, up to size bytes.
+static bool WriteRepeated(const char* path, const char* line, unsigned long size)
+{
+    FILE* file = fopen(path, "w");
+    if (!file)
+        return false;
+    unsigned long lineLength = strlen(line);
+    for (unsigned long written = 0; written < size; written += lineLength) {
+        unsigned long count = size - written < lineLength ? size - written : lineLength;
+        fwrite(line, 1, count, file);
+    }
+    return fclose(file) == 0;
+}
+
+typedef void (*Reader)(const char* path);
+
+static void ReadWithFgets(const char* path)
+{
+    FILE* file = fopen(path, "r");
+    char line[4096];
+    unsigned long lines = 0;
+    while (fgets(line, sizeof line, file))
+        lines++;
+    fclose(file);
+    Sink = lines;
+}
+
+static void ReadWithScanner(const char* path)
+{
+    FILE* file = fopen(path, "r");
+    Str statement = ReadFirstStatement(file);
+    fclose(file);
+    Sink = statement.length();
+}
+
+static double Seconds(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+static double BestSecondsToRead(Reader read, const char* path, unsigned long size)
+{
+    double best = 1e9;
+    for (int run = 0; run < RunsFor(size); run++) {
+        auto start = std::chrono::steady_clock::now();
+        read(path);
+        double seconds = Seconds(start);
+        best = seconds < best ? seconds : best;
+    }
+    return best;
+}
+
+// Prints one row of scanner against fgets; returns whether the goal is met.
+static bool CompareWithFgets(const char* name, const char* path, const char* line,
+                             unsigned long size, double goal)
+{
+    if (!WriteRepeated(path, line, size)) {
+        printf("%s: cannot write %s\n", name, path);
+        return false;
+    }
+    ReadWithFgets(path);
+    double fgetsSeconds = BestSecondsToRead(ReadWithFgets, path, size);
+    double scannerSeconds = BestSecondsToRead(ReadWithScanner, path, size);
+    unlink(path);
+    double ratio = scannerSeconds / fgetsSeconds;
+    printf("%-28s %3lu MiB  scanner %8.2f ms  fgets %8.2f ms  ratio %5.2fx  goal <= %.0fx  %s\n",
+           name, size / MiB, scannerSeconds * 1e3, fgetsSeconds * 1e3, ratio, goal,
+           ratio <= goal ? "met" : "MISSED");
+    return ratio <= goal;
+}
+
+// "package " and size bytes holding exactly dots dots, evenly spread, ";".
+static char* PackageWithDots(unsigned long size, unsigned long dots)
+{
+    const char keyword[] = "package ";
+    unsigned long start = sizeof keyword - 1;
+    char* statement = (char*)malloc(start + size + 2);
+    if (!statement)
+        return nullptr;
+    memcpy(statement, keyword, start);
+    for (unsigned long i = 0; i < size; i++) {
+        bool dot = (i + 1) * (unsigned long long)dots / size != i * (unsigned long long)dots / size;
+        statement[start + i] = dot ? '.' : 'a';
+    }
+    statement[start + size] = ';';
+    statement[start + size + 1] = '\0';
+    return statement;
+}
+
+// Prints the time of PackageDepth per byte; returns it, or -1 on a fault.
+static double NanosecondsPerByteOfDepth(unsigned long size, unsigned long dots)
+{
+    char* statement = PackageWithDots(size, dots);
+    if (!statement)
+        return -1;
+    double best = 1e9;
+    int depth = 0;
+    for (int run = 0; run < RunsFor(size); run++) {
+        auto start = std::chrono::steady_clock::now();
+        depth = PackageDepth(statement);
+        double seconds = Seconds(start);
+        best = seconds < best ? seconds : best;
+    }
+    free(statement);
+    double perByte = best * 1e9 / size;
+    printf("%-28s %3lu MiB  %8.2f ms  %6.3f ns/byte  depth %d%s\n", "(c) PackageDepth, 1M dots",
+           size / MiB, best * 1e3, perByte, depth,
+           depth == (int)dots + 1 ? "" : "  WRONG DEPTH");
+    return depth == (int)dots + 1 ? perByte : -1;
+}
+
+int main(int argc, char** argv)
+{
+    char directory[4096];
+    snprintf(directory, sizeof directory, "%s/scanner_bench.XXXXXX",
+             argc > 1 ? argv[1] : getenv("TMPDIR") ? getenv("TMPDIR") : "/tmp");
+    if (!mkdtemp(directory)) {
+        perror(directory);
+        return 1;
+    }
+    char path[4200];
+    snprintf(path, sizeof path, "%s/source.java", directory);
+
+    const unsigned long sizes[] = {1 * MiB, 16 * MiB, 64 * MiB};
+    bool met = true;
+    for (unsigned long size : sizes)
+        met &= CompareWithFgets("(a) no \";\"", path,
+                                "        value = first.combine(second).orElse(third) + 42 * count\n",
+                                size, 4);
+    for (unsigned long size : sizes)
+        met &= CompareWithFgets("(b) \"//\" lines", path,
+                                "// a comment line, as many a source begins with, skipped whole\n",
+                                size, 3);
+    rmdir(directory);
+
+    // Linear: the cost per byte at 64 MiB within 4x that at 1 MiB. Memory
+    // against cache accounts for up to about 2x; a quadratic cost would be 64x.
+    double first = 0, last = 0;
+    for (unsigned long size : sizes) {
+        last = NanosecondsPerByteOfDepth(size, 1000000);
+        first = first > 0 ? first : last;
+        met &= last > 0;
+    }
+    bool linear = first > 0 && last > 0 && last <= 4 * first;
+    printf("(c) per byte at 64 MiB / at 1 MiB: %.2fx  goal <= 4x (linear)  %s\n",
+           last / first, linear ? "met" : "MISSED");
+    return met && linear ? 0 : 1;
+}
