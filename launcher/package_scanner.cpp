@@ -1,6 +1,5 @@
 #include "launcher/package_scanner.h"
 
-#include <stdlib.h>
 #include <string.h>
 
 #include "text/heap.h"
@@ -8,21 +7,30 @@
 // A line is read in pieces of at most this many bytes, its NUL included.
 static const unsigned LineSize = 4096;
 
-// Appends count bytes to the text being built in *block. The block doubles
-// when full: joining each line onto a fresh copy would make a source without
-// ";" cost quadratic time.
-static void AppendTo(char** block, unsigned* length, unsigned* capacity,
-                     const char* bytes, unsigned count)
+// Joins a line to the statement in *block: a blank unless it is the first,
+// then the line up to and with its first ";" (all of it when it begins with
+// one). The block doubles when full: joining each line onto a fresh copy
+// would make a source without ";" cost quadratic time.
+static void JoinLine(char** block, unsigned* length, unsigned* capacity,
+                     const char* line, unsigned lineLength)
 {
-    unsigned long long needed = *length + (unsigned long long)count + 1;
+    const char* semicolon = (const char*)memchr(line, ';', lineLength);
+    unsigned count = semicolon && semicolon != line ? semicolon - line : lineLength;
+    unsigned long long needed = *length + (unsigned long long)count + 3;
     if (needed > *capacity) {
         unsigned long long doubled = 2ull * *capacity;
         *capacity = CheckedSize(doubled > needed ? doubled : needed);
         *block = ResizeBytes(*block, *capacity);
     }
-    memcpy(*block + *length, bytes, count);
-    *length += count;
-    (*block)[*length] = '\0';
+    char* end = *block + *length;
+    if (*length > 0)
+        *end++ = ' ';
+    memcpy(end, line, count);
+    end += count;
+    if (semicolon)
+        *end++ = ';';
+    *end = '\0';
+    *length = end - *block;
 }
 
 // Trims the blanks off both ends of the line [*start, *start + *length).
@@ -75,18 +83,10 @@ Str ReadFirstStatement(FILE* source)
             continue;
         }
 
-        // Join the line up to its first ";" (all of it when it begins with one).
-        const char* semicolon = strchr(line, ';');
-        if (length > 0)
-            AppendTo(&statement, &length, &capacity, " ", 1);
-        AppendTo(&statement, &length, &capacity, line,
-                 semicolon && semicolon != line ? semicolon - line : lineLength);
-        if (semicolon)
-            AppendTo(&statement, &length, &capacity, ";", 1);
+        JoinLine(&statement, &length, &capacity, line, lineLength);
     }
-    Str result(statement);
-    free(statement);
-    return result;
+    // The statement's block becomes the result, cut to size, without a copy.
+    return AdoptBytes(statement ? ResizeBytes(statement, length + 1ull) : nullptr);
 }
 
 int PackageDepth(const char* statement)

@@ -10,6 +10,11 @@ char* NewBytes(unsigned long long size);
 // The block moved to one of size bytes (size > 0), its bytes kept; never null.
 char* ResizeBytes(char* block, unsigned long long size);
 
+// A value that takes over block, from NewBytes or ResizeBytes, as its buffer;
+// a null block or one holding "" gives the empty value (and is released).
+class Str;
+Str AdoptBytes(char* block);
+
 // The size as an unsigned count; ends the program when it does not fit.
 unsigned CheckedSize(unsigned long long size);
 

@@ -82,6 +82,16 @@ bool Str::operator==(const char* text) const
     return strcmp(buffer, text) == 0;
 }
 
+Str AdoptBytes(char* block)
+{
+    Str adopted;
+    if (block && *block)
+        adopted.buffer = block;
+    else
+        free(block);
+    return adopted;
+}
+
 bool Str::reserve(unsigned n)
 {
     free(buffer);

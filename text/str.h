@@ -46,6 +46,7 @@ public:
     bool reserve(unsigned n);
 
 private:
+    friend Str AdoptBytes(char* block);
     char* buffer;
 };
 
