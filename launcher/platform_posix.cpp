@@ -33,13 +33,14 @@ void ChangeDirectory(const char* path)
     (void)failed;
 }
 
-// A directory opens here, where Windows refuses it: refuse it too.
+// Only a regular file is a source: a directory or a device that never ends
+// (/dev/zero) opens here too.
 FILE* OpenForReading(const char* path)
 {
     Str posixPath = SlashesFor(path);
     FILE* file = fopen(posixPath.c_str() ? posixPath.c_str() : "", "r");
     struct stat status;
-    if (file && fstat(fileno(file), &status) == 0 && S_ISDIR(status.st_mode)) {
+    if (file && (fstat(fileno(file), &status) != 0 || !S_ISREG(status.st_mode))) {
         fclose(file);
         return nullptr;
     }

@@ -3,6 +3,7 @@
 
 #include <conio.h>
 #include <direct.h>
+#include <io.h>
 #include <stdlib.h>
 #include <windows.h>
 
@@ -25,9 +26,16 @@ void ChangeDirectory(const char* path)
     _chdir(path);
 }
 
+// Only a file on disk is a source: a device such as CON would wait for
+// console input instead.
 FILE* OpenForReading(const char* path)
 {
-    return fopen(path, "r");
+    FILE* file = fopen(path, "r");
+    if (file && GetFileType((HANDLE)_get_osfhandle(_fileno(file))) != FILE_TYPE_DISK) {
+        fclose(file);
+        return nullptr;
+    }
+    return file;
 }
 
 void RunCommandLine(const char* commandLine)
