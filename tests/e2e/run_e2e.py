@@ -189,6 +189,10 @@ def hostile_cases(launcher, source, taken, skipped):
         case("directory", launcher, [source("src/com/Dir.java"), source("src/app/Main.java")],
              [skipped("src/com/Dir.java"), taken("app/Main.java")],
              r"{R}\src", files={**APP_MAIN, "src/com/Dir.java": DIR, "src/com/Dir.class": DIR}),
+        # A device that never ends is no source file.
+        case("endless_device", launcher, [source("data/Zero.java"), source("src/app/Main.java")],
+             [skipped("data/Zero.java"), taken("app/Main.java")],
+             r"{R}\src", files={**APP_MAIN, "data/Zero.java": lambda path: os.symlink("/dev/zero", path)}),
         case("binary", launcher, [source("data/Blob.java"), source("src/app/Main.java")],
              [taken("Blob.java"), ""], r"{R}\data",
              files={**APP_MAIN, "data/Blob.java": binary_bytes}),
