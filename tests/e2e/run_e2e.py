@@ -223,6 +223,10 @@ def hostile_cases(launcher, source, taken, skipped):
         case("missing_tool", launcher, ["-g", source("src/com/acme/Foo.java")], None, r"{R}\src",
              tool="missing", files=ACME_FOO,
              stderr_has={"wine": 'nothere.exe " -g" "%s"' % taken("com/acme/Foo.java")}),
+        # Without a short path the quoted tool path heads the line, and the
+        # whole line is quoted once more for cmd /c to strip.
+        case("missing_tool_with_blank", launcher, ["-g"], None, tool="missing_blank", only="wine",
+             stderr_has={"wine": '"{R}\\my tools\\nothere.exe" " -g"\''}),
         case("special_characters", launcher,
              ['-a"b"c', '-say "hi"', "-100%", "-%NOPE_E2E%", "-x&y", "-x^y", "-tr\\\\",
               source("src/com/acme/Foo.java"), "&", "^"],
@@ -318,11 +322,12 @@ def write_files(root, files):
 def place_tool(root, kind, recorder, platform):
     """The tool path to pass, and its short form as the line must begin."""
     exe = ".exe" if platform == "wine" else ""
-    folder = {"bin": "bin", "blank": "my tools", "missing": "bin",
+    folder = {"bin": "bin", "blank": "my tools", "missing": "bin", "missing_blank": "my tools",
               "long": os.path.join(*["d" * 100] * 10)}[kind]
     os.makedirs(os.path.join(root, folder))
-    name = "nothere" + exe if kind == "missing" else "recorder" + exe
-    if kind != "missing":
+    missing = kind.startswith("missing")
+    name = "nothere" + exe if missing else "recorder" + exe
+    if not missing:
         shutil.copy(recorder, os.path.join(root, folder, name))
     path = os.path.join(root, folder, name)
     tool = windows_path(path) if platform == "wine" else path
