@@ -31,7 +31,9 @@ void ChangeDirectory(const char* path)
 FILE* OpenForReading(const char* path)
 {
     FILE* file = fopen(path, "r");
-    if (file && GetFileType((HANDLE)_get_osfhandle(_fileno(file))) != FILE_TYPE_DISK) {
+    // The C runtime hands out the stream's handle as an integer.
+    HANDLE handle = file ? (HANDLE)_get_osfhandle(_fileno(file)) : NULL; // NOLINT(performance-no-int-to-ptr)
+    if (file && GetFileType(handle) != FILE_TYPE_DISK) {
         fclose(file);
         return nullptr;
     }
