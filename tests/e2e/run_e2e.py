@@ -429,8 +429,8 @@ def sh_argv(line, recorder_env, root):
 class Run:
     """One case being run on one platform, in its own directory."""
 
-    def __init__(self, spec, options):
-        self.spec, self.options, self.platform = spec, options, options.platform
+    def __init__(self, row, options):
+        self.row, self.options, self.platform = row, options, options.platform
         self.root = make_root()
         self.drive = None
 
@@ -447,27 +447,27 @@ class Run:
         return text
 
     def prepare(self):
-        spec = self.spec
-        write_files(self.root, spec["files"])
-        os.makedirs(os.path.join(self.root, spec["start"]), exist_ok=True)
-        for path in spec["locked"]:
+        row = self.row
+        write_files(self.root, row["files"])
+        os.makedirs(os.path.join(self.root, row["start"]), exist_ok=True)
+        for path in row["locked"]:
             os.chmod(os.path.join(self.root, path), 0)
-        if self.platform == "wine" and any("{Y}" in arg for arg in spec["args"] or []):
+        if self.platform == "wine" and any("{Y}" in arg for arg in row["args"] or []):
             self.drive = Drive(os.path.join(self.root, "drive"))
-        self.tool, self.short_tool = place_tool(self.root, spec["tool"], self.options.recorder,
+        self.tool, self.short_tool = place_tool(self.root, row["tool"], self.options.recorder,
                                                 self.platform)
 
     def expected_translations(self):
-        expect = for_platform(self.spec["expect"], self.platform)
+        expect = for_platform(self.row["expect"], self.platform)
         if isinstance(expect, ByAccess):
-            locked = [os.path.join(self.root, p) for p in self.spec["locked"]]
+            locked = [os.path.join(self.root, p) for p in self.row["locked"]]
             expect = expect.readable if all(map(readable, locked)) else expect.locked
         return None if expect is None else [self.fill(t) for t in expect]
 
     def launch(self):
-        spec = self.spec
-        program = getattr(self.options, spec["launcher"])
-        args = None if spec["args"] is None else [self.fill(a) for a in spec["args"]]
+        row = self.row
+        program = getattr(self.options, row["launcher"])
+        args = None if row["args"] is None else [self.fill(a) for a in row["args"]]
         line_args = [] if args is None else [self.tool] + args
         record = os.path.join(self.root, "tool.rec")
         env = dict(os.environ)
@@ -476,20 +476,20 @@ class Run:
         if self.platform == "wine":
             command, executable = ["wine", program] + line_args, None
         else:
-            argv0 = spec["argv0"] or "C:\\jdk\\launchers\\" + os.path.basename(program) + ".exe"
+            argv0 = row["argv0"] or "C:\\jdk\\launchers\\" + os.path.basename(program) + ".exe"
             command, executable = [argv0] + line_args, program
         out, err = os.path.join(self.root, "launcher.out"), os.path.join(self.root, "launcher.err")
         timeout = TIMEOUT * (3 if self.options.platform == "wine" else 1)
-        status = run(command, os.path.join(self.root, spec["start"]), env, out, err, timeout, executable)
+        status = run(command, os.path.join(self.root, row["start"]), env, out, err, timeout, executable)
         return status, read(out), read(err).decode("latin-1"), read_record(record)
 
     def expected_stdout(self):
         text = PAUSE
-        if self.spec["args"] is None:
-            argv0 = self.spec["argv0"] or os.path.basename(getattr(self.options, self.spec["launcher"]))
-            if self.platform == "native" and not self.spec["argv0"]:
+        if self.row["args"] is None:
+            argv0 = self.row["argv0"] or os.path.basename(getattr(self.options, self.row["launcher"]))
+            if self.platform == "native" and not self.row["argv0"]:
                 argv0 += ".exe"
-            text = USAGE[self.spec["launcher"]] % argv0 + PAUSE
+            text = USAGE[self.row["launcher"]] % argv0 + PAUSE
         if self.platform == "wine":
             text = text.replace("\n", "\r\n")
         return text.encode()
@@ -498,16 +498,16 @@ class Run:
         check(status == 0, "exit status", 0, status)
         check(stdout == self.expected_stdout(), "launcher's standard output",
               self.expected_stdout(), stdout)
-        needle = for_platform(self.spec["stderr_has"], self.platform)
+        needle = for_platform(self.row["stderr_has"], self.platform)
         if needle:
             check(self.fill(needle) in stderr, "standard error holds the line", needle, stderr)
         translations = self.expected_translations()
-        if translations is None or self.spec["args"] is None:
+        if translations is None or self.row["args"] is None:
             check(record is None, "the tool does not run", None, record)
             return
         check(record is not None, "the tool runs", "a record", None)
         line = self.short_tool + "".join(' "%s"' % t for t in translations)
-        directory = self.fill(for_platform(self.spec["cwd"], self.platform))
+        directory = self.fill(for_platform(self.row["cwd"], self.platform))
         if self.platform == "wine":
             check(record[1] == line.encode("latin-1"), "command line", line, record[1])
         else:
@@ -520,14 +520,14 @@ class Run:
     def clean(self):
         if self.drive:
             self.drive.release()
-        for path in self.spec["locked"]:
+        for path in self.row["locked"]:
             os.chmod(os.path.join(self.root, path), 0o644)
         if not self.options.keep:
             shutil.rmtree(self.root, ignore_errors=True)
 
 
-def run_case(spec, options):
-    one = Run(spec, options)
+def run_case(row, options):
+    one = Run(row, options)
     try:
         one.prepare()
         one.check(*one.launch())
@@ -548,8 +548,8 @@ def ensure_wine_prefix():
             run(["wine", "cmd", "/c", "exit"], "/", dict(os.environ), devnull, devnull, 600)
 
 
-def applies(spec, platform):
-    return spec["only"] in (None, platform)
+def applies(row, platform):
+    return row["only"] in (None, platform)
 
 
 def main():
@@ -576,19 +576,19 @@ def main():
     if options.platform == "wine":
         ensure_wine_prefix()
     failed = 0
-    for spec in chosen:
-        failed += report(spec, options)
+    for row in chosen:
+        failed += report(row, options)
     return 1 if failed else 0
 
 
-def report(spec, options):
+def report(row, options):
     """Runs one case and prints its outcome; 1 when it counts as failed."""
     try:
-        run_case(spec, options)
+        run_case(row, options)
     except Failure as failure:
-        print("FAIL %s: %s" % (spec["name"], failure))
+        print("FAIL %s: %s" % (row["name"], failure))
         return 1
-    print("ok %s" % spec["name"])
+    print("ok %s" % row["name"])
     return 0
 
 
