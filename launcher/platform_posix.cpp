@@ -33,18 +33,28 @@ void ChangeDirectory(const char* path)
     (void)failed;
 }
 
-// Only a regular file is a source: a directory or a device that never ends
+// Only a regular file is read: a directory or a device that never ends
 // (/dev/zero) opens here too.
-FILE* OpenForReading(const char* path)
+static FILE* OpenDiskFile(const char* path, const char* mode)
 {
     Str posixPath = SlashesFor(path);
-    FILE* file = fopen(posixPath.c_str() ? posixPath.c_str() : "", "r");
+    FILE* file = fopen(posixPath.c_str() ? posixPath.c_str() : "", mode);
     struct stat status;
     if (file && (fstat(fileno(file), &status) != 0 || !S_ISREG(status.st_mode))) {
         fclose(file);
         return nullptr;
     }
     return file;
+}
+
+FILE* OpenForReading(const char* path)
+{
+    return OpenDiskFile(path, "r");
+}
+
+FILE* OpenBinaryForReading(const char* path)
+{
+    return OpenDiskFile(path, "rb");
 }
 
 void RunCommandLine(const char* commandLine)

@@ -26,11 +26,11 @@ void ChangeDirectory(const char* path)
     _chdir(path);
 }
 
-// Only a file on disk is a source: a device such as CON would wait for
+// Only a file on disk is read: a device such as CON would wait for
 // console input instead.
-FILE* OpenForReading(const char* path)
+static FILE* OpenDiskFile(const char* path, const char* mode)
 {
-    FILE* file = fopen(path, "r");
+    FILE* file = fopen(path, mode);
     // The C runtime hands out the stream's handle as an integer.
     HANDLE handle = file ? (HANDLE)_get_osfhandle(_fileno(file)) : NULL; // NOLINT(performance-no-int-to-ptr)
     if (file && GetFileType(handle) != FILE_TYPE_DISK) {
@@ -38,6 +38,16 @@ FILE* OpenForReading(const char* path)
         return nullptr;
     }
     return file;
+}
+
+FILE* OpenForReading(const char* path)
+{
+    return OpenDiskFile(path, "r");
+}
+
+FILE* OpenBinaryForReading(const char* path)
+{
+    return OpenDiskFile(path, "rb");
 }
 
 void RunCommandLine(const char* commandLine)

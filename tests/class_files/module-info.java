@@ -1,0 +1,4 @@
+// A module's class file holds Module and Package entries.
+module com.acme {
+    exports com.acme;
+}
