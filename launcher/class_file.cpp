@@ -39,9 +39,12 @@ static bool ReadNumber(FILE* stream, int size, unsigned long* value)
 // would not notice a truncated file).
 static bool SkipBytes(FILE* stream, unsigned long count)
 {
-    for (; count > 0; count--) {
-        if (getc(stream) == EOF)
+    char scratch[512];
+    while (count > 0) {
+        unsigned long piece = count < sizeof scratch ? count : sizeof scratch;
+        if (fread(scratch, 1, piece, stream) != piece)
             return false;
+        count -= piece;
     }
     return true;
 }
