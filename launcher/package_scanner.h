@@ -7,15 +7,20 @@
 #include "text/str.h"
 
 // The source's first statement, read past blank lines, "//" lines and block
-// comments: its lines trimmed and joined by one blank, up to and with its
-// first ";" (or to the end of the file). Lines are read in pieces of at most
-// 4,095 bytes. A read error ends the scan as the end of the file does.
-//     "// x\n  package com.acme;  // y\nclass A {}\n" -> "package com.acme;"
+// comments: its lines trimmed of Java's blanks (blank, tab, form feed,
+// carriage return) and joined by one blank, up to and with its first ";" (or
+// to the end of the file). A block comment at the head of a line ends at its
+// first "*/", and the text after that is a line of its own. Lines are read
+// in pieces of at most 4,095 bytes. A read error ends the scan as the end of
+// the file does.
+//     "/* x */\n\tpackage com.acme;  // y\nclass A {}\n" -> "package com.acme;"
 Str ReadFirstStatement(FILE* source);
 
 // The number of directory levels a package declaration spans: the count of
-// dots plus one, or 0 when the statement does not begin with "package ".
+// dots plus one when the statement's first word is "package" (ended by one of
+// Java's blanks or by the statement's end), otherwise 0.
 //     PackageDepth("package com.acme;") -> 2
+//     PackageDepth("package")           -> 1
 //     PackageDepth("import a.b;")       -> 0
 int PackageDepth(const char* statement);
 

@@ -29,13 +29,14 @@ TEST(ReadFirstStatement, SourceLines)
         {"package a.b.c.d;\n", "package a.b.c.d;", 4},
         {"package app;\n", "package app;", 1},
         {"   package com.acme;   // x\n", "package com.acme;", 2},
-        {"\tpackage com.acme;\n", "\tpackage com.acme;", 0},
-        {"\t\npackage a.b;\n", "\t package a.b;", 0},
+        {"\tpackage com.acme;\n", "package com.acme;", 2},
+        {"\t\npackage a.b;\n", "package a.b;", 2},
         {"\xEF\xBB\xBFpackage a.b;\n", "\xEF\xBB\xBFpackage a.b;", 0},
         {"packagex a.b;\n", "packagex a.b;", 0},
         {"Package a.b;\n", "Package a.b;", 0},
         {"package;\n", "package;", 0},
-        {"package\tcom.acme;\n", "package\tcom.acme;", 0},
+        {"package\tcom.acme;\n", "package\tcom.acme;", 2},
+        {"\f package\fa.b; \t\n", "package\fa.b;", 2},
         {"import java.util.List;\npackage a.b;\n", "import java.util.List;", 0},
         {"package\n  com.acme\n;\n", "package com.acme ;;", 2},
         {"package", "package", 1},
@@ -45,11 +46,18 @@ TEST(ReadFirstStatement, SourceLines)
         {"package com.acme.;\n", "package com.acme.;", 3},
         {"// comment\n\n      \npackage a.b;\n", "package a.b;", 2},
         {"/*\n * header\n */ package com.acme;\n", "package com.acme;", 2},
-        {"/* header */\npackage com.acme;\nclass A {}", "(no buffer)", 0},
+        // A block comment at a line's head closes on that line too.
+        {"/* header */\npackage com.acme;\nclass A {}", "package com.acme;", 2},
+        {"/* a */ package a.b;\n", "package a.b;", 2},
+        {"/**/package a;\n", "package a;", 1},
+        {"/* a */ /* b */ // c\n/* d */\tpackage a.b;", "package a.b;", 2},
+        {"/* a\n b */ /* c\n */ package a.b.c;", "package a.b.c;", 3},
+        {"/*/\npackage a.b;\n", "(no buffer)", 0},
+        {"x /* y */ package a.b;\n", "x /* y */ package a.b;", 0},
         {"", "(no buffer)", 0},
         {"/* never closed\npackage a.b;\n", "(no buffer)", 0},
-        // A block comment closed further down: the text after it counts.
-        {"/* a */\nx\n/** doc */ package a.b;\n", "package a.b;", 2},
+        // A statement goes on past a comment that heads a later line.
+        {"/* a */\nx\n/** doc */ package a.b;\n", "x package a.b;", 0},
         {"/*\n*/   // rest\npackage a;\n", "package a;", 1},
         {"/*\n*/ /* again\n*/ package a.b;", "package a.b;", 2},
         {"/*\n*/\n;\n", ";;", 0},
@@ -67,13 +75,10 @@ TEST(ReadFirstStatement, SourceLines)
 
 TEST(ReadFirstStatement, CarriageReturnLineEnds)
 {
+    // A carriage return is a blank at a line's end, whatever the stream's mode.
     EXPECT_EQ("package com.acme;", StatementOf("// x\r\npackage com.acme;\r\nclass A {}\r\n"));
-#ifdef _WIN32
-    // Text mode turns each CR LF into one line feed.
     EXPECT_EQ("package com.acme ;;", StatementOf("package\r\n com.acme\r\n;\r\n"));
-#else
-    EXPECT_EQ("package\r com.acme\r ;\r;", StatementOf("package\r\n com.acme\r\n;\r\n"));
-#endif
+    EXPECT_EQ("package a.b;", StatementOf("/* x */\r\n\r\npackage a.b;\r\n"));
 }
 
 TEST(ReadFirstStatement, LongLinesAreReadInPieces)
@@ -117,6 +122,7 @@ TEST(PackageDepth, Statements)
         {"package com.acme;", 2}, {"package a.b.c.d;", 4}, {"package app;", 1},
         {"package", 1},           {"package ", 1},         {"package ...", 4},
         {"packages a.b;", 0},     {" package a.b;", 0},    {"package;", 0},
+        {"package\ta.b;", 2},     {"package\f\r", 1},      {"package\x0B a;", 0},
         {"", 0},                  {nullptr, 0},            {"import a.b;", 0},
     };
     for (const Case& c : cases)

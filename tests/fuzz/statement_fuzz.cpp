@@ -1,6 +1,6 @@
 // Fuzzes ReadFirstStatement and PackageDepth: the input is a source file.
-// The statement is compared with a straightforward model of the scan, which
-// works on the bytes in memory and reads them as fgets does.
+// The statement is compared with a model of the scan written apart from it,
+// which works on the bytes in memory and reads them as fgets does.
 #include <string.h>
 #include <unistd.h>
 
@@ -42,59 +42,73 @@ static std::string ReadPiece(const std::string& data, size_t* at, bool* atEnd)
     return data.substr(start, *at - start);
 }
 
-static std::string TrimBlanks(std::string text)
+static bool IsJavaBlank(char c)
 {
-    text.erase(0, text.find_first_not_of(' '));
-    text.erase(text.find_last_not_of(' ') + 1);
+    return c == ' ' || c == '\t' || c == '\f' || c == '\r';
+}
+
+static std::string Stripped(const std::string& text)
+{
+    size_t begin = 0, end = text.size();
+    while (begin < end && IsJavaBlank(text[begin]))
+        begin++;
+    while (end > begin && IsJavaBlank(text[end - 1]))
+        end--;
+    return text.substr(begin, end - begin);
+}
+
+// What of a line counts once the comments at its head are taken away; *open
+// tells whether a block comment is open, before the line and after it.
+static std::string Counted(const std::string& line, bool* open)
+{
+    std::string text = Stripped(line);
+    if (*open) {
+        size_t close = text.find("*/");
+        if (close == std::string::npos)
+            return "";
+        *open = false;
+        return Counted(text.substr(close + 2), open);
+    }
+    if (text.compare(0, 2, "//") == 0)
+        return "";
+    if (text.compare(0, 2, "/*") == 0) {
+        *open = true;
+        return Counted(text.substr(2), open);
+    }
     return text;
 }
 
-// The statement, and in *consumed the bytes read to find it.
+// The statement, and in *consumed the bytes read to find it: the counted
+// text of each line up to and with its first ";" (all of it, and a ";",
+// when it begins with one), joined by blanks.
 static std::string ModelStatement(const std::string& data, size_t* consumed)
 {
     std::string statement;
-    bool inComment = false, atEnd = false;
+    bool open = false, atEnd = false;
     size_t at = 0;
-    while (!(!statement.empty() && statement.back() == ';') && !atEnd) {
-        std::string line = ReadPiece(data, &at, &atEnd);
-        line.resize(strlen(line.c_str()));
+    while ((statement.empty() || statement.back() != ';') && !atEnd) {
+        std::string piece = ReadPiece(data, &at, &atEnd);
+        std::string line = piece.substr(0, piece.find('\0'));
         if (!line.empty() && line.back() == '\n')
             line.pop_back();
-        line = TrimBlanks(line);
-        if (line.empty())
+        std::string text = Counted(line, &open);
+        if (text.empty())
             continue;
-        if (inComment) {
-            size_t close = line.find("*/");
-            if (close == std::string::npos)
-                continue;
-            inComment = false;
-            line = TrimBlanks(line.substr(close + 2));
-            if (line.empty())
-                continue;
-        }
-        std::string head = line.substr(0, 2);
-        if (head == "//")
-            continue;
-        if (head == "/*") {
-            inComment = true;
-            continue;
-        }
-        size_t semicolon = line.find(';');
-        bool whole = semicolon == std::string::npos || semicolon == 0;
-        statement += (statement.empty() ? "" : " ") + (whole ? line : line.substr(0, semicolon));
-        if (semicolon != std::string::npos)
-            statement += ';';
+        size_t semicolon = text.find(';');
+        if (semicolon == 0)
+            text += ';';
+        else if (semicolon != std::string::npos)
+            text.resize(semicolon + 1);
+        statement += (statement.empty() ? "" : " ") + text;
     }
     *consumed = at;
     return statement;
 }
 
-// The keyword is the text before the first blank, or all of it without one.
+// The keyword is the text before the first of Java's blanks.
 static int ModelDepth(const std::string& statement)
 {
-    size_t blank = statement.find(' ');
-    std::string keyword = blank == std::string::npos || blank == 0 ? statement : statement.substr(0, blank);
-    if (keyword != "package")
+    if (statement.substr(0, statement.find_first_of(" \t\f\r")) != "package")
         return 0;
     return (int)std::count(statement.begin(), statement.end(), '.') + 1;
 }
@@ -128,12 +142,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CHECK(consumed == (long)modelConsumed);
 
     CHECK(text.find('\n') == std::string::npos);
-    CHECK(text.empty() || (text.front() != ' ' && text.back() != ' '));
+    CHECK(text.empty() || (!IsJavaBlank(text.front()) && !IsJavaBlank(text.back())));
     CHECK(text.find(';') == std::string::npos || text.back() == ';');
 
     int depth = PackageDepth(statement.c_str());
     CHECK(depth == ModelDepth(text));
-    CHECK((depth > 0) == (text == "package" || text.compare(0, 8, "package ") == 0));
+    CHECK((depth > 0) == (text.compare(0, 7, "package") == 0 && (text.size() == 7 || IsJavaBlank(text[7]))));
 
     // Any text, not only a statement that the scan can give.
     std::string raw = source.substr(0, source.find('\0'));
