@@ -27,3 +27,19 @@ TEST(Paths, FileNameAndDirectory)
         EXPECT_TEXT(c.directory, DirectoryOf(c.path));
     }
 }
+
+TEST(Paths, HasExtension)
+{
+    struct Case { const char *path, *extension; bool has; };
+    const Case cases[] = {
+        {"C:\\src\\Foo.java", ".java", true}, {"Foo.JAVA", ".java", true},
+        {"Foo.Class", ".class", true},         {".java", ".java", true},
+        {"Foo.java ", ".java", false},         {"Foo.jav", ".java", false},
+        {"java", ".java", false},              {"Foo_java", ".java", false},
+        {"Foo.java\\", ".java", false},        {"", ".java", false},
+        {nullptr, ".java", false},             {"Foo", "", true},
+        {"Foo.j\xC1va", ".j\xE1va", false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.has, HasExtension(c.path, c.extension)) << (c.path ? c.path : "(null)");
+}

@@ -15,3 +15,21 @@ Str DirectoryOf(const char* path)
     const char* lastBackslash = path ? strrchr(path, '\\') : nullptr;
     return lastBackslash ? BytesOf(path, lastBackslash - path) : Str();
 }
+
+static char LowerCase(char c)
+{
+    return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c;
+}
+
+bool HasExtension(const char* path, const char* extension)
+{
+    unsigned length = SafeLength(path), extensionLength = SafeLength(extension);
+    if (length < extensionLength)
+        return false;
+    const char* tail = path + (length - extensionLength);
+    for (unsigned i = 0; i < extensionLength; i++) {
+        if (LowerCase(tail[i]) != LowerCase(extension[i]))
+            return false;
+    }
+    return true;
+}

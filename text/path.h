@@ -14,4 +14,8 @@ Str FileNameOf(const char* path);
 //     DirectoryOf("C:\\Hello.class")       -> "C:"
 Str DirectoryOf(const char* path);
 
+// Whether the path ends with extension, letters compared without case.
+//     HasExtension("C:\\work\\Foo.JAVA", ".java") -> true
+bool HasExtension(const char* path, const char* extension);
+
 #endif
