@@ -7,18 +7,43 @@
 #include <stdlib.h>
 #include <windows.h>
 
+// What a call that fills a buffer of a given size gives, in a buffer sized
+// by its own answer: asked with too small a buffer, such a call returns the
+// size it needs, NUL included; once it fits, the length without the NUL.
+typedef DWORD (*FillCall)(const char* argument, char* buffer, DWORD size);
+
+static Str Filled(FillCall call, const char* argument)
+{
+    Str result;
+    DWORD size = call(argument, nullptr, 0);
+    // The answer may grow between the calls (another directory made current).
+    while (size > 0 && result.reserve(size)) {
+        DWORD length = call(argument, result.c_str(), size + 1);
+        if (length <= size)
+            return length > 0 ? result : Str();
+        size = length;
+    }
+    return Str();
+}
+
+static DWORD ShortPathCall(const char* path, char* buffer, DWORD size)
+{
+    return GetShortPathNameA(path, buffer, size);
+}
+
+static DWORD CurrentDirectoryCall(const char*, char* buffer, DWORD size)
+{
+    return GetCurrentDirectoryA(size, buffer);
+}
+
 Str ShortPathOf(const char* path)
 {
-    char shortPath[1024];
-    DWORD length = GetShortPathNameA(path, shortPath, sizeof shortPath);
-    return length > 0 && length < sizeof shortPath ? Str(shortPath) : Str();
+    return Filled(ShortPathCall, path);
 }
 
 Str CurrentDirectory()
 {
-    char directory[MAX_PATH + 1];
-    DWORD length = GetCurrentDirectoryA(sizeof directory, directory);
-    return length > 0 && length < sizeof directory ? Str(directory) : Str();
+    return Filled(CurrentDirectoryCall, nullptr);
 }
 
 void ChangeDirectory(const char* path)
