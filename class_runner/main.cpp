@@ -2,9 +2,9 @@
 //
 //     class_runner C:\jdk\bin\java.exe [options] C:\work\src\com\acme\Foo.class [arguments]
 //
-// reads the package line of Foo.java beside Foo.class, makes the package
-// root C:\work\src current, runs java.exe " options" "com/acme/Foo" ""
-// and waits for a key.
+// reads the package line of Foo.java beside Foo.class (or else the class
+// name in Foo.class), makes the package root C:\work\src current, runs
+// java.exe "options" "com/acme/Foo" "arguments" and waits for a key.
 //
 // Build: cmake --preset win32 && cmake --build --preset win32
 //        (build/win32/class_runner.exe)

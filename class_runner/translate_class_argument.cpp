@@ -1,5 +1,6 @@
 #include "class_runner/translate_class_argument.h"
 
+#include "launcher/class_file.h"
 #include "launcher/package_scanner.h"
 #include "launcher/platform.h"
 
@@ -11,23 +12,47 @@ static Str WithoutLast(const char* text, unsigned count)
     return Left(text, SafeLength(text) - count);
 }
 
-Str TranslateClassArgument(const char* argument)
+// The package depth of the source beside the class file (Foo.java beside
+// Foo.class); -1 when there is none that can be opened.
+static int DepthOfSourceBeside(const char* classFile)
 {
-    if (FirstFileTaken)
-        return Str();
-    if (argument[0] == '-')
-        return Str(" ") + argument;
-
-    // Foo.class -> Foo.java, in the same directory.
-    Str sourcePath = WithoutLast(argument, 5) + "java";
+    Str sourcePath = WithoutLast(classFile, 5) + "java";
     FILE* source = OpenForReading(sourcePath.c_str());
-    if (!source) {
-        Str name = EnterPackageRoot(argument, 0);
-        return Str(" ") + WithoutLast(name.c_str(), 6).c_str();
-    }
-    FirstFileTaken = true;
+    if (!source)
+        return -1;
     Str statement = ReadFirstStatement(source);
     fclose(source);
-    Str classFile = EnterPackageRoot(argument, PackageDepth(statement.c_str()));
+    return PackageDepth(statement.c_str());
+}
+
+// The package depth of the class that the class file defines: one level
+// per "/" of its name (com/acme/Foo -> 2); -1 when it is no class file.
+static int DepthOfClassFile(const char* classFile)
+{
+    FILE* file = OpenBinaryForReading(classFile);
+    if (!file)
+        return -1;
+    Str name = ClassNameOf(file);
+    fclose(file);
+    if (name == "")
+        return -1;
+    int depth = 0;
+    for (const char* at = name.c_str(); *at; at++)
+        depth += *at == '/';
+    return depth;
+}
+
+Str TranslateClassArgument(const char* argument)
+{
+    // An option, a later argument or anything but a class file goes to the
+    // Java launcher as it is.
+    if (FirstFileTaken || argument[0] == '-' || !HasExtension(argument, ".class"))
+        return Str(argument);
+    int depth = DepthOfSourceBeside(argument);
+    if (depth < 0)
+        depth = DepthOfClassFile(argument);
+    // Neither tells the package: the class runs from its own directory.
+    FirstFileTaken = depth >= 0;
+    Str classFile = EnterPackageRoot(argument, depth >= 0 ? depth : 0);
     return WithoutLast(classFile.c_str(), 6);
 }

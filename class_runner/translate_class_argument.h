@@ -4,16 +4,17 @@
 
 #include "text/str.h"
 
-// Set once the source of a class file has been opened; never reset.
+// Set once a class file's package has been read; never reset.
 extern bool FirstFileTaken;
 
-// An option comes back with a blank in front. The first class file whose
-// source (Foo.java beside Foo.class) can be opened makes its package root
-// current and comes back as its class name below it; every argument after
-// it comes back empty. A class file without a source makes its own
-// directory current and comes back as a blank and its name.
+// The first argument that names a .class file (in any letter case) whose
+// package can be read, from the source beside it (Foo.java beside Foo.class)
+// or else from the class file itself, makes its package root current and
+// comes back as its class name below it. A class file whose package cannot
+// be read makes its own directory current and comes back as its name. Every
+// other argument, options and all that follow the class, comes back as it is.
 //     C:\work\src\com\acme\Foo.class (package com.acme) -> "com/acme/Foo"
-//     -verbose                                          -> " -verbose"
+//     -verbose                                          -> "-verbose"
 Str TranslateClassArgument(const char* argument);
 
 #endif

@@ -1,9 +1,10 @@
 // source_compiler: compiles a Java source file from its package root.
 //
-//     source_compiler C:\jdk\bin\javac.exe [options] C:\work\src\com\acme\Foo.java
+//     source_compiler C:\jdk\bin\javac.exe [options] C:\work\src\com\acme\Foo.java [options]
 //
 // reads the package line of Foo.java, makes the package root C:\work\src
-// current, runs javac.exe " options" "com/acme/Foo.java" and waits for a key.
+// current, runs javac.exe "options" "com/acme/Foo.java" "options" and waits
+// for a key.
 //
 // Build: cmake --preset win32 && cmake --build --preset win32
 //        (build/win32/source_compiler.exe)

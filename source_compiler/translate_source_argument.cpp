@@ -7,14 +7,13 @@ bool FirstFileTaken = false;
 
 Str TranslateSourceArgument(const char* argument)
 {
-    if (FirstFileTaken)
-        return Str();
-    if (argument[0] == '-')
-        return Str(" ") + argument;
-
+    // An option, a later argument or anything but a source that can be
+    // opened goes to the compiler as it is.
+    if (FirstFileTaken || argument[0] == '-' || !HasExtension(argument, ".java"))
+        return Str(argument);
     FILE* source = OpenForReading(argument);
     if (!source)
-        return Str(" ") + argument;
+        return Str(argument);
     FirstFileTaken = true;
     Str statement = ReadFirstStatement(source);
     fclose(source);

@@ -7,12 +7,12 @@
 // Set once a source file has been opened; never reset.
 extern bool FirstFileTaken;
 
-// An option, or a file that cannot be opened, comes back with a blank in
-// front. The first file that can be opened makes its package root current
-// and comes back as its path below it; every argument after it comes back
-// empty.
+// The first argument that names a .java file (in any letter case) which can
+// be opened makes its package root current and comes back as its path below
+// it. Every other argument, options and all that follow that file, comes
+// back as it is, and nothing else is opened.
 //     C:\work\src\com\acme\Foo.java (package com.acme) -> "com/acme/Foo.java"
-//     -g                                               -> " -g"
+//     -g                                               -> "-g"
 Str TranslateSourceArgument(const char* argument);
 
 #endif
