@@ -3,8 +3,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
+
+// The current directory as the host's own library reads it, written as a
+// Windows path: never through the platform calls under test.
+static std::string Current()
+{
+    std::string directory = std::filesystem::current_path().string();
+    std::replace(directory.begin(), directory.end(), '/', '\\');
+    return directory;
+}
 
 // Each test works in a tree of real directories below the directory current
 // at start, written as a Windows path (the POSIX stand-in maps it back), and
@@ -15,18 +25,13 @@ protected:
     {
         std::filesystem::create_directories("root_test/work/src/com/acme");
         std::filesystem::create_directories("root_test/a/b/c/d");
-        start = CurrentDirectory().c_str();
+        start = Current();
         tree = start + "\\root_test";
     }
     void TearDown() override { ChangeDirectory(start.c_str()); }
 
     std::string start, tree;
 };
-
-static std::string Current()
-{
-    return CurrentDirectory().c_str();
-}
 
 TEST_F(PackageRoot, WorkedExamples)
 {

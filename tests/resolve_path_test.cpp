@@ -49,7 +49,11 @@ TEST(ResolvePath, ThousandsOfStepsStopAtTheDrive)
 {
     Str up = Repeat("..\\", 100000);
     EXPECT_STREQ("C:\\", ResolvePath(up.c_str(), "C:\\work\\src", nullptr).c_str());
-    Str deep = Repeat("a\\", 20000);
-    std::string expected = "C:\\work" + std::string(Repeat("\\a", 20000).c_str()) + "\\";
+    std::string deep, expected = "C:\\work";
+    for (int i = 0; i < 20000; i++) {
+        deep += "a\\";
+        expected += "\\a";
+    }
+    expected += "\\";
     EXPECT_EQ(expected, ResolvePath(deep.c_str(), "C:\\work", nullptr).c_str());
 }

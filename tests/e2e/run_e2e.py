@@ -26,6 +26,7 @@ import argparse
 import collections
 import fcntl
 import os
+import pwd
 import random
 import shutil
 import signal
@@ -78,8 +79,9 @@ def class_file(name):
     return (b"\xca\xfe\xba\xbe\x00\x00\x00\x3d\x00\x05" + pool
             + b"\x00\x21\x00\x02\x00\x04" + b"\x00\x00" * 4)
 
-# Translations that depend on whether this user can read a locked file
-# (root can).
+
+# Translations that depend on whether the launcher can read a locked file
+# (root can: see locked_file_user).
 ByAccess = collections.namedtuple("ByAccess", "readable locked")
 
 # Sources that many cases share.
@@ -416,14 +418,16 @@ class Drive:
             os.unlink(self.link)
 
 
-def run(command, cwd, env, out_path, err_path, timeout, executable=None):
+def run(command, cwd, env, out_path, err_path, timeout, executable=None, user=None):
     """Runs command in a session of its own, no terminal, no stdin; output
-    goes into files (Wine's helpers may hold a pipe open). The exit status,
-    or a Failure when it does not end in time."""
+    goes into files (Wine's helpers may hold a pipe open). user, a (uid, gid)
+    pair, runs it as that user. The exit status, or a Failure when it does
+    not end in time."""
+    as_user = {} if user is None else dict(user=user[0], group=user[1], extra_groups=[])
     with open(out_path, "wb") as out, open(err_path, "wb") as err:
         process = subprocess.Popen(command, cwd=cwd, env=env, stdin=subprocess.DEVNULL,
                                    stdout=out, stderr=err, start_new_session=True,
-                                   executable=executable)
+                                   executable=executable, **as_user)
         try:
             return process.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
@@ -457,6 +461,22 @@ def sh_argv(line, recorder_env, root):
     return record[1]
 
 
+def locked_file_user(platform):
+    """(uid, gid) of the user to run a case with locked files as, or None for
+    this user; and a note when the locked branch cannot be taken. Root reads
+    any file, so as root the case runs as nobody; but Wine refuses a prefix
+    that another user owns, so under Wine root takes the readable branch."""
+    if os.geteuid() != 0:
+        return None, None
+    if platform == "wine":
+        return None, "readable branch taken: run as root, and Wine refuses another user's prefix"
+    try:
+        nobody = pwd.getpwnam("nobody")
+    except KeyError:
+        return None, "readable branch taken: run as root, and there is no user nobody"
+    return (nobody.pw_uid, nobody.pw_gid), None
+
+
 class Run:
     """One case being run on one platform, in its own directory."""
 
@@ -464,6 +484,7 @@ class Run:
         self.row, self.options, self.platform = row, options, options.platform
         self.root = make_root()
         self.drive = None
+        self.user, self.note = locked_file_user(self.platform) if row["locked"] else (None, None)
 
     def placeholders(self):
         root = windows_path(self.root) if self.platform == "wine" else self.root.replace("/", "\\")
@@ -483,6 +504,9 @@ class Run:
         os.makedirs(os.path.join(self.root, row["start"]), exist_ok=True)
         for path in row["locked"]:
             os.chmod(os.path.join(self.root, path), 0)
+        if self.user:
+            # The tool writes its record here.
+            os.chown(self.root, *self.user)
         if self.platform == "wine" and any("{Y}" in arg for arg in row["args"] or []):
             self.drive = Drive(os.path.join(self.root, "drive"))
         self.tool, self.short_tool = place_tool(self.root, row["tool"], self.options.recorder,
@@ -492,7 +516,8 @@ class Run:
         expect = for_platform(self.row["expect"], self.platform)
         if isinstance(expect, ByAccess):
             locked = [os.path.join(self.root, p) for p in self.row["locked"]]
-            expect = expect.readable if all(map(readable, locked)) else expect.locked
+            readable_to_launcher = self.user is None and all(map(readable, locked))
+            expect = expect.readable if readable_to_launcher else expect.locked
         return None if expect is None else [self.fill(t) for t in expect]
 
     def launch(self):
@@ -511,7 +536,8 @@ class Run:
             command, executable = [argv0] + line_args, program
         out, err = os.path.join(self.root, "launcher.out"), os.path.join(self.root, "launcher.err")
         timeout = TIMEOUT * (3 if self.options.platform == "wine" else 1)
-        status = run(command, os.path.join(self.root, row["start"]), env, out, err, timeout, executable)
+        status = run(command, os.path.join(self.root, row["start"]), env, out, err, timeout,
+                     executable, self.user)
         return status, read(out), read(err).decode("latin-1"), read_record(record)
 
     def expected_stdout(self):
@@ -561,12 +587,14 @@ class Run:
 
 
 def run_case(row, options):
+    """Runs one case; a note on how it ran, or None."""
     one = Run(row, options)
     try:
         one.prepare()
         one.check(*one.launch())
     finally:
         one.clean()
+    return one.note
 
 
 def ensure_wine_prefix():
@@ -618,11 +646,11 @@ def main():
 def report(row, options):
     """Runs one case and prints its outcome; 1 when it counts as failed."""
     try:
-        run_case(row, options)
+        note = run_case(row, options)
     except Failure as failure:
         print("FAIL %s: %s" % (row["name"], failure))
         return 1
-    print("ok %s" % row["name"])
+    print("ok %s%s" % (row["name"], " (%s)" % note if note else ""))
     return 0
 
 
