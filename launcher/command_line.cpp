@@ -4,6 +4,19 @@
 
 #include "text/heap.h"
 
+// Whether the tool path must stand between quotes for cmd.
+static bool NeedsQuotes(const char* path)
+{
+    return strpbrk(path, " &^()") != nullptr;
+}
+
+Str ToolHeadOf(const char* toolPath, const char* shortPath, bool* wrapLine)
+{
+    const char* path = SafeLength(shortPath) > 0 && !NeedsQuotes(shortPath) ? shortPath : toolPath;
+    *wrapLine = NeedsQuotes(path ? path : "");
+    return *wrapLine ? Str("\"") + path + "\"" : Str(path);
+}
+
 // Writes count backslashes at out; returns the byte after them.
 static char* PutBackslashes(char* out, unsigned count)
 {

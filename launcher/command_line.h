@@ -5,6 +5,15 @@
 
 #include "text/str.h"
 
+// What the command line begins with: the tool's short path, or the path as
+// given when there is none or the short one needs quotes. A path with a
+// blank or a byte that cmd acts on (& ^ ( ) are legal in folder names) is
+// quoted, and *wrapLine is set: cmd /c strips one pair of quotes around the
+// whole line, which the tool's own quotes need to survive.
+//     "C:\JDK\BIN\JAVA.EXE", short "C:\JDK\BIN\JAVA.EXE" -> C:\JDK\BIN\JAVA.EXE
+//     "C:\R&D\java.exe", no short path                 -> "C:\R&D\java.exe", wrapped
+Str ToolHeadOf(const char* toolPath, const char* shortPath, bool* wrapLine);
+
 // The argument between double quotes, written so that the C runtime's parsing
 // (and the Java launcher's, which follows the same rules) gives it back byte for byte:
 // inside the quotes every " is written \", and a run of backslashes is doubled where it

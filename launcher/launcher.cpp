@@ -2,32 +2,20 @@
 
 #include <stdio.h>
 
+#include "launcher/command_line.h"
 #include "launcher/platform.h"
-
-// The tool's short path heads the command line, unquoted. Without one, or
-// when it holds a blank, the path as given goes first, quoted if it holds a
-// blank; the whole line then needs one more pair of quotes, which the
-// command interpreter's /c strips, for the tool to be found.
-static Str ToolOf(const char* toolPath, bool* wrapLine)
-{
-    Str shortPath = ShortPathOf(toolPath);
-    *wrapLine = false;
-    if (shortPath != "" && FindChar(shortPath.c_str(), ' ') == -1)
-        return shortPath;
-    if (FindChar(toolPath, ' ') == -1)
-        return Str(toolPath);
-    *wrapLine = true;
-    return Str("\"") + toolPath + "\"";
-}
 
 static void RunTool(int argc, char** argv, Translation translate)
 {
+    Str shortPath = ShortPathOf(argv[1]);
     bool wrapLine;
-    Str commandLine = ToolOf(argv[1], &wrapLine);
+    Str commandLine = ToolHeadOf(argv[1], shortPath.c_str(), &wrapLine);
+    unsigned toolLength = commandLine.length();
     for (int i = 2; i < argc; i++) {
         Str translation = translate(argv[i]);
-        commandLine.append(" \"").append(translation.c_str()).append("\"");
+        commandLine.append(' ').append(QuotedArgument(translation.c_str()).c_str());
     }
+    commandLine = EscapedForCmd(commandLine.c_str(), toolLength);
     if (wrapLine)
         commandLine = Str("\"") + commandLine.c_str() + "\"";
     RunCommandLine(commandLine.c_str());

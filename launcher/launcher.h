@@ -8,11 +8,12 @@
 typedef Str (*Translation)(const char* argument);
 
 // Runs argv[1], the tool, through the command interpreter with every further
-// argument translated and put in double quotes, then prints the pause text
-// and waits for a key. With no tool it prints usageFormat, its %s the
-// launcher's own file name, and pauses. Returns the exit status, always 0.
+// argument translated and quoted so that the tool gets it byte for byte,
+// then prints the pause text and waits for a key. With no tool it prints
+// usageFormat, its %s the launcher's own file name, and pauses. Returns the
+// exit status, always 0.
 //     launcher C:\jdk\bin\javac.exe -g Foo.java
-//     runs:    C:\jdk\bin\javac.exe " -g" "Foo.java"
+//     runs:    C:\jdk\bin\javac.exe "-g" "Foo.java"
 int RunLauncher(int argc, char** argv, Translation translate, const char* usageFormat);
 
 #endif

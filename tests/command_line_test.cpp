@@ -78,3 +78,26 @@ TEST(CommandLine, PlainArgumentsKeepTodaysLine)
     EXPECT_EQ(today, line);
     EXPECT_EQ(today, EscapedForCmd(line.c_str(), SafeLength(tool)).c_str());
 }
+
+// The head of the line for a tool path and its short form (empty: none).
+TEST(ToolHeadOf, Table)
+{
+    struct Case { const char *tool, *shortPath, *head; bool wrap; };
+    const Case cases[] = {
+        {R"(C:\jdk\bin\java.exe)", R"(C:\jdk\bin\java.exe)", R"(C:\jdk\bin\java.exe)", false},
+        {R"(C:\Program Files\jdk\java.exe)", R"(C:\PROGRA~1\jdk\java.exe)", R"(C:\PROGRA~1\jdk\java.exe)", false},
+        {R"(C:\my tools\java)", "", R"("C:\my tools\java")", true},
+        {R"(C:\my tools\java.exe)", R"(C:\my tools\java.exe)", R"("C:\my tools\java.exe")", true},
+        {R"(C:\R&D\java.exe)", R"(C:\R&D\java.exe)", R"("C:\R&D\java.exe")", true},
+        {R"(C:\x (86)\java.exe)", R"(C:\X(86~1\java.exe)", R"("C:\x (86)\java.exe")", true},
+        {R"(C:\a^b\java.exe)", "", R"("C:\a^b\java.exe")", true},
+        {R"(C:\jdk\java.exe)", "", R"(C:\jdk\java.exe)", false},
+        {"java", nullptr, "java", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.tool);
+        bool wrap = !c.wrap;
+        EXPECT_STREQ(c.head, ToolHeadOf(c.tool, c.shortPath, &wrap).c_str());
+        EXPECT_EQ(c.wrap, wrap);
+    }
+}
