@@ -1,56 +1,61 @@
 // A stand-in for a Java tool in the end-to-end tests: it writes down how it
 // was started and exits 0. The file named by RECORDER_OUT receives the
 // current directory and a line feed, then on Windows the raw command line
-// (the launcher's quoting is what is under test, so no parsing) and on
-// POSIX every argv entry followed by a NUL (/bin/sh has already split the
-// line there).
+// and a line feed (the launcher's quoting is what is under test), and then
+// every argument after the program's name, each followed by a NUL: as the C
+// runtime split the line on Windows, as /bin/sh did on POSIX. On Windows all
+// of it is read through the wide API and written as UTF-8, so that nothing
+// is lost to the ANSI code page.
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 
 #ifdef _WIN32
 #include <windows.h>
+
+static void WriteUtf8(FILE* out, const wchar_t* text)
+{
+    int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    char* bytes = size > 0 ? (char*)malloc(size) : nullptr;
+    if (bytes && WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes, size, nullptr, nullptr) > 0)
+        fputs(bytes, out);
+    free(bytes);
+}
+
+int wmain(int argc, wchar_t** argv)
+{
+    const wchar_t* outPath = _wgetenv(L"RECORDER_OUT");
+    FILE* out = outPath ? _wfopen(outPath, L"wb") : nullptr;
+    if (!out)
+        return 0;
+    static wchar_t directory[32768];
+    DWORD length = GetCurrentDirectoryW(32768, directory);
+    WriteUtf8(out, length > 0 && length < 32768 ? directory : L"");
+    fputc('\n', out);
+    WriteUtf8(out, GetCommandLineW());
+    fputc('\n', out);
+    for (int i = 1; i < argc; i++) {
+        WriteUtf8(out, argv[i]);
+        fputc('\0', out);
+    }
+    fclose(out);
+    return 0;
+}
 #else
 #include <unistd.h>
-#endif
-
-static void WriteCurrentDirectory(FILE* out)
-{
-    static char directory[32768];
-#ifdef _WIN32
-    DWORD length = GetCurrentDirectoryA(sizeof directory, directory);
-    if (length == 0 || length >= sizeof directory)
-        directory[0] = '\0';
-#else
-    if (!getcwd(directory, sizeof directory))
-        directory[0] = '\0';
-#endif
-    fputs(directory, out);
-    fputc('\n', out);
-}
-
-static void WriteCommandLine(FILE* out, int argc, char** argv)
-{
-#ifdef _WIN32
-    (void)argc;
-    (void)argv;
-    fputs(GetCommandLineA(), out);
-#else
-    for (int i = 0; i < argc; i++)
-        fwrite(argv[i], 1, strlen(argv[i]) + 1, out);
-#endif
-}
 
 int main(int argc, char** argv)
 {
     const char* outPath = getenv("RECORDER_OUT");
-    if (!outPath)
-        return 0;
-    FILE* out = fopen(outPath, "wb");
+    FILE* out = outPath ? fopen(outPath, "wb") : nullptr;
     if (!out)
         return 0;
-    WriteCurrentDirectory(out);
-    WriteCommandLine(out, argc, argv);
+    static char directory[32768];
+    fputs(getcwd(directory, sizeof directory) ? directory : "", out);
+    fputc('\n', out);
+    for (int i = 1; i < argc; i++)
+        fwrite(argv[i], 1, strlen(argv[i]) + 1, out);
     fclose(out);
     return 0;
 }
+#endif

@@ -28,6 +28,7 @@ import fcntl
 import os
 import pwd
 import random
+import re
 import shutil
 import signal
 import string
@@ -220,6 +221,11 @@ def hostile_cases(launcher, source, taken, skipped):
     """source(path) is the argument naming the source at path ("x/Y.java"),
     which is also its translation once a file has been taken; taken(path) its
     translation when it is that file, skipped(path) when it cannot be opened."""
+    def around_file(before, after):
+        """Arguments around the source, and their translations."""
+        return (before + [source("src/com/acme/Foo.java")] + after,
+                before + [taken("com/acme/Foo.java")] + after)
+
     cases = [
         case("directory", launcher, [source("src/com/Dir.java"), source("src/app/Main.java")],
              [skipped("src/com/Dir.java"), taken("app/Main.java")],
@@ -264,17 +270,27 @@ def hostile_cases(launcher, source, taken, skipped):
         # whole line is quoted once more for cmd /c to strip.
         case("missing_tool_with_blank", launcher, ["-g"], None, tool="missing_blank", only="wine",
              stderr_has={"wine": '"{R}\\my tools\\nothere.exe" "-g"\''}),
-        case("special_characters", launcher,
-             ['-a"b"c', '-say "hi"', "-100%", "-%NOPE_E2E%", "-x&y", "-x^y", "-tr\\\\",
-              source("src/com/acme/Foo.java"), "&", "^"],
-             ['-a"b"c', '-say "hi"', "-100%", "-%NOPE_E2E%", "-x&y", "-x^y", "-tr\\\\",
-              taken("com/acme/Foo.java"), "&", "^"], r"{R}\src", files=ACME_FOO),
-        case("trailing_backslash", launcher, ["-tr\\", "{R}\\src\\com\\", source("src/com/acme/Foo.java")],
-             ["-tr\\", "{R}\\src\\com\\", taken("com/acme/Foo.java")],
-             r"{R}\src", only="wine", files=ACME_FOO),
-        # cmd ends the quoted line at the quote inside; what follows the "&"
-        # is its next command.
-        case("unbalanced_quote", launcher, ['-x"&y'], ["-x"], only="wine"),
+        # Every argument reaches the tool byte for byte: cmd's metacharacters,
+        # quotes and backslashes before a quote or the end.
+        case("special_characters", launcher, *around_file(
+             ['-a"b"c', '-say "hi"', "-100%", "-%NOPE_E2E%", "-x&y", "-x^y", "-tr\\\\"], ["&", "^"]),
+             r"{R}\src", files=ACME_FOO),
+        case("trailing_backslash", launcher, *around_file(
+             ["-tr\\", "-d", "{R}\\out\\", "-Dx=a\\\\"], ["{R}\\src\\com\\", "b\\\\"]),
+             r"{R}\src", files=ACME_FOO),
+        case("embedded_quotes", launcher, *around_file(
+             ['-Dmsg="hi"', 'say "hi"', '"'], ['\\"', 'a\\\\"b', '""']), r"{R}\src", files=ACME_FOO),
+        # After a quote inside an argument cmd's quotes are out of step with
+        # the tool's: unescaped, the "&" would end the tool's command.
+        case("injection", launcher, *around_file(
+             ['a" & echo INJECTED & "b'], ['-x"&y', 'a" & echo INJECTED & "b']), r"{R}\src", files=ACME_FOO),
+        case("carets_and_pipes", launcher, *around_file(
+             ['x" ^ | y', 'a"(b)', '"<>"'], ['q"|^', "z", '"()"']), r"{R}\src", files=ACME_FOO),
+        # No short form: the quoted path heads the line, wrapped once more.
+        case("tool_blank_no_short", launcher, *around_file(['-x"&y'], ['a" | b\\']),
+             r"{R}\src", tool="blank_no_short", only="wine", files=ACME_FOO),
+        case("tool_ampersand", launcher, *around_file(["-g"], ['a" & b']),
+             r"{R}\src", tool="ampersand", only="wine", files=ACME_FOO),
     ]
     return [dict(c, name=c["name"].replace(".", ".hostile.", 1)) for c in cases]
 
@@ -352,11 +368,23 @@ def write_files(root, files):
                 f.write(content)
 
 
+# Tool kinds: the folder the recorder lies in, and how the line must begin
+# with its path ({T}): Wine makes up a short name for a folder with a blank
+# ("my tools"), but not for a path that names no file, such as the tool
+# without ".exe", which cmd still finds; a path with a blank or a byte that
+# cmd acts on is quoted, and the line then wrapped in one more pair.
+TOOLS = {
+    "bin": ("bin", "{T}"), "missing": ("bin", "{T}"),
+    "blank": ("my tools", "{T}"), "missing_blank": ("my tools", '"{T}"'),
+    "blank_no_short": ("my tools", '"{T}"'), "ampersand": ("r&d (x)", '"{T}"'),
+    "long": (os.path.join(*["d" * 100] * 10), "{T}"),
+}
+
+
 def place_tool(root, kind, recorder, platform):
-    """The tool path to pass, and its short form as the line must begin."""
+    """The tool path to pass, and the head the command line must begin with."""
     exe = ".exe" if platform == "wine" else ""
-    folder = {"bin": "bin", "blank": "my tools", "missing": "bin", "missing_blank": "my tools",
-              "long": os.path.join(*["d" * 100] * 10)}[kind]
+    folder, head = TOOLS[kind]
     os.makedirs(os.path.join(root, folder))
     missing = kind.startswith("missing")
     name = "nothere" + exe if missing else "recorder" + exe
@@ -364,9 +392,29 @@ def place_tool(root, kind, recorder, platform):
         shutil.copy(recorder, os.path.join(root, folder, name))
     path = os.path.join(root, folder, name)
     tool = windows_path(path) if platform == "wine" else path
-    # Wine's hashed short name of "my tools".
-    short = tool.replace("\\my tools\\", "\\MY_T~YWL\\") if kind == "blank" else tool
-    return tool, short
+    if kind == "blank_no_short":
+        tool = tool[:len(tool) - len(exe)]
+    # Wine's hashed short name of "my tools"; one that holds "&" needs quotes
+    # as much as the path itself, which then goes first.
+    short = tool.replace("\\my tools\\", "\\MY_T~YWL\\")
+    return tool, head.replace("{T}", short if kind == "blank" else tool)
+
+
+def c_runtime_quoted(argument):
+    """The argument between quotes so that the C runtime's split gives it back:
+    each quote escaped, and the backslashes before it or the end doubled."""
+    escaped = re.sub(r'(\\*)"', r'\1\1\\"', argument)
+    return '"' + re.sub(r'(\\+)$', r'\1\1', escaped) + '"'
+
+
+def cmd_escaped(line, start):
+    """The line with a caret before each byte that cmd acts on outside its
+    quotes, from start on."""
+    out, quoted = "", False
+    for i, c in enumerate(line):
+        quoted ^= c == '"'
+        out += "^" + c if not quoted and i >= start and c in "^&|<>()" else c
+    return out
 
 
 def windows_path(path):
@@ -441,12 +489,19 @@ def read(path):
         return f.read()
 
 
-def read_record(path):
-    """(current directory, rest) as the recorder wrote them, or None."""
+Record = collections.namedtuple("Record", "directory line argv")
+
+
+def read_record(path, platform):
+    """What the recorder wrote: its current directory, its raw command line
+    (Windows only) and its arguments as bytes, each followed by a NUL; or None."""
     if not os.path.exists(path):
         return None
     directory, _, rest = read(path).partition(b"\n")
-    return directory.decode("latin-1"), rest
+    line = None
+    if platform == "wine":
+        line, _, rest = rest.partition(b"\n")
+    return Record(directory.decode("utf-8", "surrogateescape"), line, rest)
 
 
 def sh_argv(line, recorder_env, root):
@@ -455,10 +510,10 @@ def sh_argv(line, recorder_env, root):
     env = dict(recorder_env, RECORDER_OUT=path)
     run(["/bin/sh", "-c", line], root, env, os.path.join(root, "reference.out"),
         os.path.join(root, "reference.err"), TIMEOUT)
-    record = read_record(path)
+    record = read_record(path, "native")
     if record is None:
         raise Failure("unsuitable case: /bin/sh does not run the expected line " + shorten(line))
-    return record[1]
+    return record.argv
 
 
 def locked_file_user(platform):
@@ -509,7 +564,7 @@ class Run:
             os.chown(self.root, *self.user)
         if self.platform == "wine" and any("{Y}" in arg for arg in row["args"] or []):
             self.drive = Drive(os.path.join(self.root, "drive"))
-        self.tool, self.short_tool = place_tool(self.root, row["tool"], self.options.recorder,
+        self.tool, self.head = place_tool(self.root, row["tool"], self.options.recorder,
                                                 self.platform)
 
     def expected_translations(self):
@@ -538,7 +593,7 @@ class Run:
         timeout = TIMEOUT * (3 if self.options.platform == "wine" else 1)
         status = run(command, os.path.join(self.root, row["start"]), env, out, err, timeout,
                      executable, self.user)
-        return status, read(out), read(err).decode("latin-1"), read_record(record)
+        return status, read(out), read(err).decode("latin-1"), read_record(record, self.platform)
 
     def expected_stdout(self):
         text = PAUSE
@@ -566,16 +621,19 @@ class Run:
             check(record is None, "the tool does not run", None, record)
             return
         check(record is not None, "the tool runs", "a record", None)
-        line = self.short_tool + "".join(' "%s"' % t for t in translations)
+        # The line as cmd hands it on, carets and outer quotes gone.
+        line = self.head + "".join(" " + c_runtime_quoted(t) for t in translations)
+        argv = b"".join(t.encode("utf-8", "surrogateescape") + b"\0" for t in translations)
         directory = self.fill(for_platform(self.row["cwd"], self.platform))
         if self.platform == "wine":
-            check(record[1] == line.encode("latin-1"), "command line", line, record[1])
+            check(record.line == line.encode("utf-8", "surrogateescape"), "command line", line, record.line)
         else:
+            # /bin/sh gets the line that cmd would; the recorder's argv must be
+            # what sh makes of the line expected.
             directory = directory.replace("\\", "/")
-            expected = sh_argv(line, self.env, self.root)
-            check(record[1] == expected, "argv (after /bin/sh) of the line " + shorten(line),
-                  expected.split(b"\0"), record[1].split(b"\0"))
-        check(record[0] == directory, "tool's current directory", directory, record[0])
+            argv = sh_argv(cmd_escaped(line, len(self.head)), self.env, self.root)
+        check(record.argv == argv, "arguments", argv.split(b"\0"), record.argv.split(b"\0"))
+        check(record.directory == directory, "tool's current directory", directory, record.directory)
 
     def clean(self):
         if self.drive:
