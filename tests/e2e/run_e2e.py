@@ -6,8 +6,8 @@ with the recorder (recorder.cpp) as its Java tool, and checks the command
 line the recorder was started with, the directory it ran in, the launcher's
 standard output byte for byte and its exit status.
 
---platform wine runs the .exe programs under Wine (WINEPREFIX and WINEDEBUG
-come from the environment); there the recorder sees the raw command line,
+--platform wine runs the .exe programs under Wine (WINEPREFIX, WINEDEBUG and
+LAUNCHER_WINE, the loader, come from the environment); there the recorder sees the raw command line,
 which Wine's cmd hands on as the launcher built it. --platform native runs
 the host programs; /bin/sh splits the line there, so the recorder's argv is
 compared with what /bin/sh makes of the expected line, and the tool path is
@@ -41,6 +41,9 @@ USAGE = {
     "source_compiler": "Usage:\n    %s <full path of javac.exe> <options> <source files>\n",
 }
 TIMEOUT = 60
+# The Wine loader of the build under test, in a UTF-8 locale: Wine converts
+# arguments with the locale's character set.
+WINE = ["env", "LC_ALL=C.UTF-8", os.environ.get("LAUNCHER_WINE", "wine")]
 BIG = 64 << 20
 
 
@@ -585,7 +588,7 @@ class Run:
         env["RECORDER_OUT"] = windows_path(record) if self.platform == "wine" else record
         self.env = env
         if self.platform == "wine":
-            command, executable = ["wine", program] + line_args, None
+            command, executable = WINE + [program] + line_args, None
         else:
             argv0 = row["argv0"] or "C:\\jdk\\launchers\\" + os.path.basename(program) + ".exe"
             command, executable = [argv0] + line_args, program
@@ -665,7 +668,7 @@ def ensure_wine_prefix():
         fcntl.flock(lock, fcntl.LOCK_EX)
         if not os.path.exists(os.path.join(prefix, "system.reg")):
             devnull = os.devnull
-            run(["wine", "cmd", "/c", "exit"], "/", dict(os.environ), devnull, devnull, 600)
+            run(WINE + ["cmd", "/c", "exit"], "/", dict(os.environ), devnull, devnull, 600)
 
 
 def applies(row, platform):
