@@ -61,6 +61,19 @@ TEST_F(PackageRoot, BareNameIsTakenInTheCurrentDirectory)
     EXPECT_EQ(tree + "\\work\\src", Current());
 }
 
+// A current directory longer than the old 260-byte limit is read whole.
+TEST_F(PackageRoot, BareNameInALongCurrentDirectory)
+{
+    std::string deep = "root_test/" + std::string(120, 'l') + "/" + std::string(120, 'm') + "/com/acme";
+    std::filesystem::create_directories(deep);
+    std::string inner = tree + "\\" + std::string(120, 'l') + "\\" + std::string(120, 'm');
+    ChangeDirectory((inner + "\\com\\acme").c_str());
+    if (Current() != inner + "\\com\\acme")
+        GTEST_SKIP() << "this host cannot enter a directory of " << inner.size() + 9 << " bytes";
+    EXPECT_STREQ("com/acme/Foo.java", EnterPackageRoot("Foo.java", 2).c_str());
+    EXPECT_EQ(inner, Current());
+}
+
 TEST_F(PackageRoot, FailedChangeStillGivesTheText)
 {
     Str result = EnterPackageRoot((tree + "\\missing\\com\\acme\\Foo.java").c_str(), 2);

@@ -141,6 +141,10 @@ SOURCE_CASES = [
           "com/acme/Foo.JAVA", "-d", r"{R}\out"], r"{R}\src",
          files={"src/com/acme/Foo.JAVA": b"package com.acme;\n", "here/-Foo.java": b"package a.b;\n",
                 "lib/util.jar": b"package a.b;\n", "out": DIR, "args": b"package a.b;\n"}),
+    # Letters outside any ANSI code page, in folders, the tool's path and an option.
+    case("unicode_tree", SC, ["-Dname=Ωμέγα 文件", r"{R}\Ωμέγα\文件\com\acme\Foo.java"],
+         ["-Dname=Ωμέγα 文件", "com/acme/Foo.java"], r"{R}\Ωμέγα\文件", tool="unicode",
+         files={"Ωμέγα/文件/com/acme/Foo.java": b"package com.acme;\n"}),
     case("header_comment_and_tabs", SC, [r"{R}\src\com\acme\Foo.java"], ["com/acme/Foo.java"],
          r"{R}\src", files=HEADER),
     case("bare_name_no_package", SC, ["Hello.java"], ["Hello.java"], r"{R}\src", start="src",
@@ -181,6 +185,12 @@ CLASS_CASES = [
     case("program_arguments", CR, ["-ea", r"{R}\src\com\acme\Foo.CLASS", "a b", "-x", r"{R}\y.class"],
          ["-ea", "com/acme/Foo", "a b", "-x", r"{R}\y.class"], r"{R}\src",
          files={**HEADER, "y.java": b"package a.b;\n"}),
+    case("unicode_tree", CR, [r"{R}\Ωμέγα\文件\com\acme\Foo.class", "Ωμέγα"],
+         ["com/acme/Foo", "Ωμέγα"], r"{R}\Ωμέγα\文件", tool="unicode",
+         files={"Ωμέγα/文件/com/acme/Foo.java": b"package com.acme;\n"}),
+    case("unicode_class_file_apart", CR, [r"{R}\Ωμέγα\文件\com\acme\Foo.class"],
+         ["com/acme/Foo"], r"{R}\Ωμέγα\文件", tool="unicode",
+         files={"Ωμέγα/文件/com/acme/Foo.class": class_file("com/acme/Foo")}),
     # Without a source beside it, the class file names its own package.
     case("class_file_apart", CR, [r"{R}\classes\com\acme\Foo.class", "x"], ["com/acme/Foo", "x"],
          r"{R}\classes", files={"classes/com/acme/Foo.class": class_file("com/acme/Foo")}),
@@ -381,6 +391,7 @@ TOOLS = {
     "blank": ("my tools", "{T}"), "missing_blank": ("my tools", '"{T}"'),
     "blank_no_short": ("my tools", '"{T}"'), "ampersand": ("r&d (x)", '"{T}"'),
     "long": (os.path.join(*["d" * 100] * 10), "{T}"),
+    "unicode": ("工具", "{T}"),
 }
 
 
@@ -397,10 +408,12 @@ def place_tool(root, kind, recorder, platform):
     tool = windows_path(path) if platform == "wine" else path
     if kind == "blank_no_short":
         tool = tool[:len(tool) - len(exe)]
-    # Wine's hashed short name of "my tools"; one that holds "&" needs quotes
-    # as much as the path itself, which then goes first.
-    short = tool.replace("\\my tools\\", "\\MY_T~YWL\\")
-    return tool, head.replace("{T}", short if kind == "blank" else tool)
+    # Wine's hashed short names of "my tools" and "工具"; one that holds "&"
+    # needs quotes as much as the path itself, which then goes first.
+    short = tool
+    if platform == "wine":
+        short = tool.replace("\\my tools\\", "\\MY_T~YWL\\").replace("\\工具\\", "\\__~~~FHE\\")
+    return tool, head.replace("{T}", short if kind in ("blank", "unicode") else tool)
 
 
 def c_runtime_quoted(argument):
