@@ -31,7 +31,7 @@ static DWORD ShortPathCall(const char* path, char* buffer, DWORD size)
     return GetShortPathNameA(path, buffer, size);
 }
 
-static DWORD CurrentDirectoryCall(const char*, char* buffer, DWORD size)
+static DWORD CurrentDirectoryCall(const char* /*unused*/, char* buffer, DWORD size)
 {
     return GetCurrentDirectoryA(size, buffer);
 }

@@ -62,11 +62,13 @@ static void ReadWithFgets(const char* path)
 
 static void ReadWithFgetsIntoBlock(const char* path)
 {
-    FILE* file = fopen(path, "r");
-    char line[4096];
     size_t length = 0, capacity = 4096;
     char* block = (char*)malloc(capacity);
-    while (block && fgets(line, sizeof line, file)) {
+    if (!block)
+        return;
+    FILE* file = fopen(path, "r");
+    char line[4096];
+    while (fgets(line, sizeof line, file)) {
         size_t lineLength = strlen(line);
         if (length + lineLength + 1 > capacity) {
             capacity *= 2;
