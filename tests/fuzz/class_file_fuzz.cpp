@@ -2,7 +2,6 @@
 // name is compared with a model that works on offsets into the whole input
 // in memory, and the stream is never left past this_class (nothing after it
 // is read).
-#include <unistd.h>
 
 #include <algorithm>
 #include <vector>
@@ -11,22 +10,11 @@
 #include "launcher/platform.h"
 #include "tests/fuzz/fuzz_check.h"
 
-// In $TMPDIR: scripts/fuzz points it at a memory file system, for speed.
-static char classPath[4096];
-
-static void RemoveClassFile()
-{
-    unlink(classPath);
-}
+static const char* classPath;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    const char* directory = getenv("TMPDIR") ? getenv("TMPDIR") : "/tmp";
-    snprintf(classPath, sizeof classPath, "%s/class-file-input-XXXXXX", directory);
-    int file = mkstemp(classPath);
-    CHECK(file >= 0);
-    close(file);
-    atexit(RemoveClassFile);
+    classPath = InputFilePath("class-file");
     return 0;
 }
 

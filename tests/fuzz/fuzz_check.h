@@ -7,6 +7,7 @@
 #include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <string>
 
@@ -58,6 +59,20 @@ inline const char* ArgumentOf(const std::string& text, bool null)
 inline std::string TextOf(const char* text)
 {
     return text ? std::string(text) : std::string();
+}
+
+// A file that a target writes each input to, in $TMPDIR (scripts/fuzz
+// points it at a memory file system, for speed); removed at exit.
+inline const char* InputFilePath(const char* name)
+{
+    static char path[4096];
+    const char* directory = getenv("TMPDIR") ? getenv("TMPDIR") : "/tmp";
+    snprintf(path, sizeof path, "%s/%s-input-XXXXXX", directory, name);
+    int file = mkstemp(path);
+    CHECK(file >= 0);
+    close(file);
+    atexit([] { unlink(path); });
+    return path;
 }
 
 #endif

@@ -2,29 +2,17 @@
 // The statement is compared with a model of the scan written apart from it,
 // which works on the bytes in memory and reads them as fgets does.
 #include <string.h>
-#include <unistd.h>
 
 #include <algorithm>
 
 #include "launcher/package_scanner.h"
 #include "tests/fuzz/fuzz_check.h"
 
-// In $TMPDIR: scripts/fuzz points it at a memory file system, for speed.
-static char sourcePath[4096];
-
-static void RemoveSource()
-{
-    unlink(sourcePath);
-}
+static const char* sourcePath;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    const char* directory = getenv("TMPDIR") ? getenv("TMPDIR") : "/tmp";
-    snprintf(sourcePath, sizeof sourcePath, "%s/statement-input-XXXXXX", directory);
-    int file = mkstemp(sourcePath);
-    CHECK(file >= 0);
-    close(file);
-    atexit(RemoveSource);
+    sourcePath = InputFilePath("statement");
     return 0;
 }
 
