@@ -6,8 +6,8 @@ with the recorder (recorder.cpp) as its Java tool, and checks the command
 line the recorder was started with, the directory it ran in, the launcher's
 standard output byte for byte and its exit status.
 
---platform wine runs the .exe programs under Wine (WINEPREFIX, WINEDEBUG and
-LAUNCHER_WINE, the loader, come from the environment); there the recorder sees the raw command line,
+--platform wine runs the .exe programs under Wine (WINEPREFIX and WINEDEBUG
+come from the environment); there the recorder sees the raw command line,
 which Wine's cmd hands on as the launcher built it. --platform native runs
 the host programs; /bin/sh splits the line there, so the recorder's argv is
 compared with what /bin/sh makes of the expected line, and the tool path is
@@ -41,8 +41,8 @@ USAGE = {
     "source_compiler": "Usage:\n    %s <full path of javac.exe> <options> <source files>\n",
 }
 TIMEOUT = 60
-# The Wine loader of the build under test, in a UTF-8 locale: Wine converts
-# arguments with the locale's character set.
+# The Wine loader of the build under test (LAUNCHER_WINE), in a UTF-8 locale:
+# Wine converts arguments with the locale's character set.
 WINE = ["env", "LC_ALL=C.UTF-8", os.environ.get("LAUNCHER_WINE", "wine")]
 BIG = 64 << 20
 
