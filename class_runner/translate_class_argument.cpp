@@ -17,7 +17,7 @@ static Str WithoutLast(const char* text, unsigned count)
 static int DepthOfSourceBeside(const char* classFile)
 {
     Str sourcePath = WithoutLast(classFile, 5) + "java";
-    FILE* source = OpenForReading(sourcePath.c_str());
+    FILE* source = OpenDiskFile(sourcePath.c_str(), "r");
     if (!source)
         return -1;
     Str statement = ReadFirstStatement(source);
@@ -29,7 +29,7 @@ static int DepthOfSourceBeside(const char* classFile)
 // per "/" of its name (com/acme/Foo -> 2); -1 when it is no class file.
 static int DepthOfClassFile(const char* classFile)
 {
-    FILE* file = OpenBinaryForReading(classFile);
+    FILE* file = OpenDiskFile(classFile, "rb");
     if (!file)
         return -1;
     Str name = ClassNameOf(file);

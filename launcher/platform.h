@@ -19,14 +19,11 @@ Str CurrentDirectory();
 // A failure leaves the current directory as it was.
 void ChangeDirectory(const char* path);
 
-// The file opened for reading as text, or null. Only a file on disk is
-// opened, never a directory or a device.
-FILE* OpenForReading(const char* path);
-
-// The file on disk opened for reading as binary, or null: a class file's
-// bytes must come unchanged (text mode on Windows would turn CR LF into LF
-// and stop at byte 0x1A).
-FILE* OpenBinaryForReading(const char* path);
+// The file on disk opened for reading with the C runtime's mode, "r" for
+// text or "rb" for binary, or null: never a directory or a device. A class
+// file is read as binary, since text mode on Windows would turn CR LF into
+// LF and stop at byte 0x1A.
+FILE* OpenDiskFile(const char* path, const char* mode);
 
 // Runs the command line through the command interpreter and waits for it.
 void RunCommandLine(const char* commandLine);

@@ -35,7 +35,7 @@ void ChangeDirectory(const char* path)
 
 // Only a regular file is read: a directory or a device that never ends
 // (/dev/zero) opens here too.
-static FILE* OpenDiskFile(const char* path, const char* mode)
+FILE* OpenDiskFile(const char* path, const char* mode)
 {
     Str posixPath = SlashesFor(path);
     FILE* file = fopen(posixPath.c_str() ? posixPath.c_str() : "", mode);
@@ -45,16 +45,6 @@ static FILE* OpenDiskFile(const char* path, const char* mode)
         return nullptr;
     }
     return file;
-}
-
-FILE* OpenForReading(const char* path)
-{
-    return OpenDiskFile(path, "r");
-}
-
-FILE* OpenBinaryForReading(const char* path)
-{
-    return OpenDiskFile(path, "rb");
 }
 
 void RunCommandLine(const char* commandLine)

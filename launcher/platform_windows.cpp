@@ -53,7 +53,7 @@ void ChangeDirectory(const char* path)
 
 // Only a file on disk is read: a device such as CON would wait for
 // console input instead.
-static FILE* OpenDiskFile(const char* path, const char* mode)
+FILE* OpenDiskFile(const char* path, const char* mode)
 {
     FILE* file = fopen(path, mode);
     // The C runtime hands out the stream's handle as an integer.
@@ -63,16 +63,6 @@ static FILE* OpenDiskFile(const char* path, const char* mode)
         return nullptr;
     }
     return file;
-}
-
-FILE* OpenForReading(const char* path)
-{
-    return OpenDiskFile(path, "r");
-}
-
-FILE* OpenBinaryForReading(const char* path)
-{
-    return OpenDiskFile(path, "rb");
 }
 
 void RunCommandLine(const char* commandLine)

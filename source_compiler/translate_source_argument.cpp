@@ -11,7 +11,7 @@ Str TranslateSourceArgument(const char* argument)
     // opened goes to the compiler as it is.
     if (FirstFileTaken || argument[0] == '-' || !HasExtension(argument, ".java"))
         return Str(argument);
-    FILE* source = OpenForReading(argument);
+    FILE* source = OpenDiskFile(argument, "r");
     if (!source)
         return Str(argument);
     FirstFileTaken = true;

@@ -14,7 +14,7 @@ static const std::string classFiles = CLASS_FILES;
 // was left; "(not opened)" when the platform does not open it.
 static std::string NameAt(const std::string& path, long* position = nullptr)
 {
-    FILE* file = OpenBinaryForReading(path.c_str());
+    FILE* file = OpenDiskFile(path.c_str(), "rb");
     if (!file)
         return "(not opened)";
     Str name = ClassNameOf(file);
@@ -157,7 +157,7 @@ TEST(ClassNameOf, BrokenHeads)
     }
 }
 
-TEST(OpenBinaryForReading, OnlyFilesOnDisk)
+TEST(OpenDiskFile, OnlyFilesOnDisk)
 {
     EXPECT_EQ("(not opened)", NameAt(classFiles + "/missing.class"));
     EXPECT_EQ("(not opened)", NameAt(classFiles + "/com"));

@@ -97,7 +97,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FILE* file = fopen(classPath, "wb");
     CHECK(file && fwrite(data, 1, size, file) == size && fclose(file) == 0);
 
-    FILE* classFile = OpenBinaryForReading(classPath);
+    FILE* classFile = OpenDiskFile(classPath, "rb");
     CHECK(classFile);
     Str name = ClassNameOf(classFile);
     long position = ftell(classFile);
