@@ -69,7 +69,8 @@ TEST_F(PackageRoot, BareNameInALongCurrentDirectory)
     std::string inner = tree + "\\" + std::string(120, 'l') + "\\" + std::string(120, 'm');
     ChangeDirectory((inner + "\\com\\acme").c_str());
     if (Current() != inner + "\\com\\acme")
-        GTEST_SKIP() << "this host cannot enter a directory of " << inner.size() + 9 << " bytes";
+        GTEST_SKIP() << "PackageRoot.BareNameInALongCurrentDirectory: this host cannot make a directory of "
+                     << inner.size() + 9 << " bytes current";
     EXPECT_STREQ("com/acme/Foo.java", EnterPackageRoot("Foo.java", 2).c_str());
     EXPECT_EQ(inner, Current());
 }

@@ -724,7 +724,10 @@ def report(row, options):
     except Failure as failure:
         print("FAIL %s: %s" % (row["name"], failure))
         return 1
-    print("ok %s%s" % (row["name"], " (%s)" % note if note else ""))
+    print("ok %s" % row["name"])
+    if note:
+        # scripts/test-all repeats these lines at its end.
+        print("Skipped in part: %s: %s" % (row["name"], note))
     return 0
 
 
