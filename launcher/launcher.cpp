@@ -4,8 +4,11 @@
 
 #include "launcher/command_line.h"
 #include "launcher/platform.h"
+#include "launcher/status_line.h"
 
-static void RunTool(int argc, char** argv, Translation translate)
+// The tool's path, then each argument translated and quoted, the whole
+// guarded against cmd.
+static Str CommandLineOf(int argc, char** argv, Translation translate)
 {
     Str shortPath = ShortPathOf(argv[1]);
     bool wrapLine;
@@ -16,21 +19,36 @@ static void RunTool(int argc, char** argv, Translation translate)
         commandLine.append(' ').append(QuotedArgument(translation.c_str()).c_str());
     }
     commandLine = EscapedForCmd(commandLine.c_str(), toolLength);
-    if (wrapLine)
-        commandLine = Str("\"") + commandLine.c_str() + "\"";
-    RunCommandLine(commandLine.c_str());
+    return wrapLine ? Str("\"") + commandLine.c_str() + "\"" : commandLine;
+}
+
+// Runs the tool and says how it ended; returns the tool's status, or 1 when
+// it could not be run.
+static int RunTool(int argc, char** argv, Translation translate)
+{
+    Str commandLine = CommandLineOf(argc, argv, translate);
+    KeepRunningOnBreak();
+    unsigned long long start = Milliseconds();
+    unsigned long status;
+    Str reason;
+    bool ran = RunCommandLine(commandLine.c_str(), &status, &reason);
+    Str line = ran ? StatusLine(argv[1], status, Milliseconds() - start)
+                   : NotRunLine(argv[1], reason.c_str());
+    printf("\n%s", line.c_str());
+    return ran ? (int)status : 1;
 }
 
 int RunLauncher(int argc, char** argv, Translation translate, const char* usageFormat)
 {
+    int status = 0;
     if (argc < 2) {
         Str name = FileNameOf(argc > 0 ? argv[0] : nullptr);
         printf(usageFormat, name.c_str() ? name.c_str() : "");
     } else {
-        RunTool(argc, argv, translate);
+        status = RunTool(argc, argv, translate);
     }
     printf("\nPress any key to exit . . .\n");
     fflush(stdout);
     WaitForKey();
-    return 0;
+    return status;
 }

@@ -25,8 +25,18 @@ void ChangeDirectory(const char* path);
 // LF and stop at byte 0x1A.
 FILE* OpenDiskFile(const char* path, const char* mode);
 
+// From now until the launcher ends, Ctrl+C and Ctrl+Break stop the tool
+// but not the launcher, which goes on to say how the tool ended and pause.
+void KeepRunningOnBreak();
+
+// A clock in milliseconds, to time the tool.
+unsigned long long Milliseconds();
+
 // Runs the command line through the command interpreter and waits for it.
-void RunCommandLine(const char* commandLine);
+// Returns false, with *reason, when no interpreter could be started; else
+// *status is the interpreter's exit status, which is the tool's (on POSIX
+// the exit code, or 128 plus the number of the signal that ended it).
+bool RunCommandLine(const char* commandLine, unsigned long* status, Str* reason);
 
 // Waits for one key on the console, without echo; at once without a console.
 void WaitForKey();

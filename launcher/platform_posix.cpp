@@ -3,11 +3,16 @@
 // the path itself, and the key comes from the terminal, never stdin.
 #include "launcher/platform.h"
 
+#include <errno.h>
 #include <fcntl.h>
 #include <limits.h>
-#include <sys/stat.h>
+#include <signal.h>
 #include <stdlib.h>
+#include <string.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <termios.h>
+#include <time.h>
 #include <unistd.h>
 
 static Str SlashesFor(const char* path)
@@ -47,10 +52,38 @@ FILE* OpenDiskFile(const char* path, const char* mode)
     return file;
 }
 
-void RunCommandLine(const char* commandLine)
+static void SurviveBreak(int /*unused*/)
 {
-    int status = system(commandLine ? commandLine : "");
-    (void)status;
+}
+
+// A handler, not SIG_IGN, which the tool would inherit. SA_RESTART keeps
+// the key wait waiting.
+void KeepRunningOnBreak()
+{
+    struct sigaction action = {};
+    action.sa_handler = SurviveBreak;
+    action.sa_flags = SA_RESTART;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGQUIT, &action, nullptr);
+}
+
+unsigned long long Milliseconds()
+{
+    struct timespec now;
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1000ull + now.tv_nsec / 1000000;
+}
+
+bool RunCommandLine(const char* commandLine, unsigned long* status, Str* reason)
+{
+    int result = system(commandLine ? commandLine : "");
+    if (result == -1) {
+        reason->assign(strerror(errno));
+        return false;
+    }
+    *status = WIFSIGNALED(result) ? 128ul + WTERMSIG(result) : (unsigned long)WEXITSTATUS(result);
+    return true;
 }
 
 void WaitForKey()

@@ -7,24 +7,7 @@
 #include <stdlib.h>
 #include <windows.h>
 
-// What a call that fills a buffer of a given size gives, in a buffer sized
-// by its own answer: asked with too small a buffer, such a call returns the
-// size it needs, NUL included; once it fits, the length without the NUL.
-typedef DWORD (*FillCall)(const char* argument, char* buffer, DWORD size);
-
-static Str Filled(FillCall call, const char* argument)
-{
-    Str result;
-    DWORD size = call(argument, nullptr, 0);
-    // The answer may grow between the calls (another directory made current).
-    while (size > 0 && result.reserve(size)) {
-        DWORD length = call(argument, result.c_str(), size + 1);
-        if (length <= size)
-            return length > 0 ? result : Str();
-        size = length;
-    }
-    return Str();
-}
+#include "launcher/filled_buffer.h"
 
 static DWORD ShortPathCall(const char* path, char* buffer, DWORD size)
 {
@@ -65,9 +48,56 @@ FILE* OpenDiskFile(const char* path, const char* mode)
     return file;
 }
 
-void RunCommandLine(const char* commandLine)
+// Returns TRUE, "handled", for the breaks only: closing the window still
+// ends the launcher. A routine of its own, since the flag that ignores
+// breaks would be inherited by the tool, which then could not be stopped.
+static BOOL WINAPI SurviveBreak(DWORD event)
 {
-    system(commandLine);
+    return event == CTRL_C_EVENT || event == CTRL_BREAK_EVENT;
+}
+
+// Never removed: the break reaches each process on a thread of its own,
+// possibly after the tool has ended.
+void KeepRunningOnBreak()
+{
+    SetConsoleCtrlHandler(SurviveBreak, TRUE);
+}
+
+unsigned long long Milliseconds()
+{
+    return GetTickCount64();
+}
+
+// Whether name is a file in one of the directories (a PATH-like list).
+static bool IsFoundIn(const char* directories, const char* name)
+{
+    char found[MAX_PATH];
+    return directories && SearchPathA(directories, name, nullptr, MAX_PATH, found, nullptr) > 0;
+}
+
+// What system() starts: the file COMSPEC names, else cmd.exe on PATH.
+static bool InterpreterExists()
+{
+    const char* comspec = getenv("COMSPEC");
+    DWORD attributes = comspec ? GetFileAttributesA(comspec) : INVALID_FILE_ATTRIBUTES;
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return true;
+    // The C runtime looks in the current directory first.
+    return IsFoundIn(".", "cmd.exe") || IsFoundIn(getenv("PATH"), "cmd.exe");
+}
+
+// system() gives -1 both when it cannot start the interpreter and when the
+// tool exits with -1 (and errno is no guide), so only a missing interpreter
+// makes -1 a failure.
+bool RunCommandLine(const char* commandLine, unsigned long* status, Str* reason)
+{
+    int result = system(commandLine);
+    *status = (unsigned long)(unsigned)result;
+    if (result == -1 && !InterpreterExists()) {
+        reason->assign("no command interpreter (COMSPEC names no file, and cmd.exe is not on PATH)");
+        return false;
+    }
+    return true;
 }
 
 void WaitForKey()

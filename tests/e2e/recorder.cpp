@@ -1,5 +1,6 @@
 // A stand-in for a Java tool in the end-to-end tests: it writes down how it
-// was started and exits 0. The file named by RECORDER_OUT receives the
+// was started and exits with the status that RECORDER_STATUS gives (decimal
+// or 0x hex; 0 without it), or runs until it is stopped for "forever". The file named by RECORDER_OUT receives the
 // current directory and a line feed, then on Windows the raw command line
 // and a line feed (the launcher's quoting is what is under test), and then
 // every argument after the program's name, each followed by a NUL: as the C
@@ -12,6 +13,21 @@
 
 #ifdef _WIN32
 #include <windows.h>
+#define SleepASecond() Sleep(1000)
+#else
+#include <unistd.h>
+#define SleepASecond() sleep(1)
+#endif
+
+static int ExitStatus()
+{
+    const char* status = getenv("RECORDER_STATUS");
+    while (status && strcmp(status, "forever") == 0)
+        SleepASecond();
+    return status ? (int)strtoul(status, nullptr, 0) : 0;
+}
+
+#ifdef _WIN32
 
 static void WriteUtf8(FILE* out, const wchar_t* text)
 {
@@ -27,7 +43,7 @@ int wmain(int argc, wchar_t** argv)
     const wchar_t* outPath = _wgetenv(L"RECORDER_OUT");
     FILE* out = outPath ? _wfopen(outPath, L"wb") : nullptr;
     if (!out)
-        return 0;
+        return ExitStatus();
     static wchar_t directory[32768];
     DWORD length = GetCurrentDirectoryW(32768, directory);
     WriteUtf8(out, length > 0 && length < 32768 ? directory : L"");
@@ -39,23 +55,21 @@ int wmain(int argc, wchar_t** argv)
         fputc('\0', out);
     }
     fclose(out);
-    return 0;
+    return ExitStatus();
 }
 #else
-#include <unistd.h>
-
 int main(int argc, char** argv)
 {
     const char* outPath = getenv("RECORDER_OUT");
     FILE* out = outPath ? fopen(outPath, "wb") : nullptr;
     if (!out)
-        return 0;
+        return ExitStatus();
     static char directory[32768];
     fputs(getcwd(directory, sizeof directory) ? directory : "", out);
     fputc('\n', out);
     for (int i = 1; i < argc; i++)
         fwrite(argv[i], 1, strlen(argv[i]) + 1, out);
     fclose(out);
-    return 0;
+    return ExitStatus();
 }
 #endif

@@ -36,6 +36,11 @@ import subprocess
 import sys
 
 PAUSE = "\nPress any key to exit . . .\n"
+# The status line's time, and the statuses a row may expect instead of a number.
+SECONDS = "{seconds}"
+ANY, NOT_RUN = "{any status}", "{not run}"
+# cmd's status for a command it cannot find; /bin/sh's natively.
+NOT_FOUND = {"wine": 9009, "native": 127}
 USAGE = {
     "class_runner": "Usage:\n    %s <full path of java.exe> <options> <class files>\n",
     "source_compiler": "Usage:\n    %s <full path of javac.exe> <options> <source files>\n",
@@ -98,16 +103,21 @@ HEADER = {"src/com/acme/Foo.java": b"/* Copyright 2026 ACME */\n\tpackage\tcom.a
 # ---------------------------------------------------------------------- cases
 
 def case(name, launcher, args, expect, cwd="{R}\\here", files=None, start="here",
-         only=None, tool="bin", locked=(), stderr_has=None, argv0=None, cmd_output=False):
+         only=None, tool="bin", locked=(), stderr_has=None, argv0=None, cmd_output=False,
+         exit_with=None, ends=None, no_interpreter=False):
     """One row: args (None: the launcher's name alone) and the translations
     the tool must get (None: the tool must not run), and the tool's current
-    directory. expect, cwd and stderr_has may be dicts by platform.
+    directory. expect, cwd, stderr_has and ends may be dicts by platform.
     cmd_output: under Wine the command interpreter may print before the
-    launcher's own output."""
+    launcher's own output. exit_with: the status the recorder exits with;
+    ends: the status the launcher must report, when not that one (ANY: any
+    status; NOT_RUN: the tool could not be run). no_interpreter: under Wine,
+    the launcher runs with COMSPEC naming no file and an empty PATH."""
     return dict(name=launcher + "." + name, launcher=launcher, args=args,
                 expect=expect, cwd=cwd, files=dict(files or {}), start=start,
                 only=only, tool=tool, locked=locked,
-                stderr_has=stderr_has, argv0=argv0, cmd_output=cmd_output)
+                stderr_has=stderr_has, argv0=argv0, cmd_output=cmd_output,
+                exit_with=exit_with, ends=ends, no_interpreter=no_interpreter)
 
 
 SC, CR = "source_compiler", "class_runner"
@@ -220,6 +230,14 @@ def driver_cases(launcher, file_arg, translated):
         case("usage", launcher, None, None),
         case("usage_bare_name", launcher, None, None, only="native", argv0=launcher),
         case("tool_alone", launcher, [], []),
+        # The tool's status is reported, and is the launcher's own; natively
+        # only its low byte survives.
+        case("tool_status_1", launcher, ["-x"], ["-x"], exit_with="1"),
+        case("tool_status_7", launcher, [], [], exit_with="7"),
+        case("tool_status_300", launcher, [], [], exit_with="300"),
+        case("tool_stopped", launcher, [], [], exit_with="0xC000013A"),
+        case("tool_status_minus_1", launcher, [], [], exit_with="0xFFFFFFFF"),
+        case("no_interpreter", launcher, ["-g"], None, only="wine", no_interpreter=True, ends=NOT_RUN),
         # Wine's short name of "my tools" heads the line.
         case("tool_with_blank", launcher, ["-g", file_arg], ["-g", translated], r"{R}\src",
              only="wine", tool="blank", files={**ACME_FOO, **APP_MAIN}),
@@ -275,14 +293,14 @@ def hostile_cases(launcher, source, taken, skipped):
         # Natively the long path works. It has no short form under Wine, whose
         # cmd then either refuses it or crashes, printing its crash report.
         case("long_tool_path", launcher, ["-g"], {"native": ["-g"], "wine": None}, tool="long",
-             cmd_output=True),
+             cmd_output=True, ends={"native": 0, "wine": ANY}),
         case("missing_tool", launcher, ["-g", source("src/com/acme/Foo.java")], None, r"{R}\src",
-             tool="missing", files=ACME_FOO,
+             tool="missing", files=ACME_FOO, ends=NOT_FOUND,
              stderr_has={"wine": 'nothere.exe "-g" "%s"' % taken("com/acme/Foo.java")}),
         # Without a short path the quoted tool path heads the line, and the
         # whole line is quoted once more for cmd /c to strip.
         case("missing_tool_with_blank", launcher, ["-g"], None, tool="missing_blank", only="wine",
-             stderr_has={"wine": '"{R}\\my tools\\nothere.exe" "-g"\''}),
+             ends=NOT_FOUND, stderr_has={"wine": '"{R}\\my tools\\nothere.exe" "-g"\''}),
         # Every argument reaches the tool byte for byte: cmd's metacharacters,
         # quotes and backslashes before a quote or the end.
         case("special_characters", launcher, *around_file(
@@ -599,8 +617,17 @@ class Run:
         record = os.path.join(self.root, "tool.rec")
         env = dict(os.environ)
         env["RECORDER_OUT"] = windows_path(record) if self.platform == "wine" else record
+        if row["exit_with"]:
+            env["RECORDER_STATUS"] = row["exit_with"]
         self.env = env
-        if self.platform == "wine":
+        if self.user:
+            # The user may not reach the build: the launcher runs from the case's directory.
+            program = shutil.copy(program, self.root)
+            os.chmod(self.root, 0o755)
+        if row["no_interpreter"]:
+            line = "set COMSPEC=Z:\\none\\cmd.exe&& set PATH=&& " + " ".join([windows_path(program)] + line_args)
+            command, executable = WINE + ["cmd", "/c", line], None
+        elif self.platform == "wine":
             command, executable = WINE + [program] + line_args, None
         else:
             argv0 = row["argv0"] or "C:\\jdk\\launchers\\" + os.path.basename(program) + ".exe"
@@ -611,24 +638,51 @@ class Run:
                      executable, self.user)
         return status, read(out), read(err).decode("latin-1"), read_record(record, self.platform)
 
+    def expected_status(self):
+        """The status the launcher must report, as its line writes it (ANY,
+        NOT_RUN or a number), and as its own exit status is seen here (None: any)."""
+        ends = for_platform(self.row["ends"], self.platform)
+        if ends is None:
+            ends = int(self.row["exit_with"] or "0", 0)
+            ends = ends if self.platform == "wine" else ends & 0xFF
+        if ends in (ANY, NOT_RUN):
+            return ends, 1 if ends == NOT_RUN else None
+        return str(ends) if ends <= 65535 else "0x%08X" % ends, ends & 0xFF
+
     def expected_stdout(self):
-        text = PAUSE
+        """The launcher's own output: the usage text, or the line that tells
+        how the tool ended; then the pause text. SECONDS stands for the time."""
         if self.row["args"] is None:
             argv0 = self.row["argv0"] or os.path.basename(getattr(self.options, self.row["launcher"]))
             if self.platform == "native" and not self.row["argv0"]:
                 argv0 += ".exe"
-            text = USAGE[self.row["launcher"]] % argv0 + PAUSE
+            text = USAGE[self.row["launcher"]] % argv0
+        else:
+            name = re.split(r"[\\/:]", self.tool)[-1]
+            status = self.expected_status()[0]
+            if status == NOT_RUN:
+                text = "\n%s could not be run: no command interpreter (COMSPEC names no file, " \
+                       "and cmd.exe is not on PATH)" % name
+            else:
+                meaning = {"0xC000013A": " (stopped with Ctrl+C)", "9009": " (not found)"}
+                text = "\n%s exited with status %s after %s s%s" % (
+                    name, status, SECONDS, meaning.get(status, ""))
+        text += PAUSE
         if self.platform == "wine":
             text = text.replace("\n", "\r\n")
-        return text.encode()
+        return text
 
     def check(self, status, stdout, stderr, record):
-        check(status == 0, "exit status", 0, status)
-        own_output = stdout
-        if self.row["cmd_output"] and self.platform == "wine":
-            own_output = stdout[len(stdout) - len(self.expected_stdout()):]
-        check(own_output == self.expected_stdout(), "launcher's standard output",
-              self.expected_stdout(), stdout)
+        expected_status = 0 if self.row["args"] is None else self.expected_status()[1]
+        if expected_status is not None:
+            check(status == expected_status, "exit status", expected_status, status)
+        expected = self.expected_stdout()
+        pattern = re.escape(expected).replace(re.escape(SECONDS), r"\d+\.\d\d")
+        pattern = pattern.replace(re.escape(ANY), r"\S+")
+        # Under Wine the command interpreter may print before the launcher.
+        own_output = re.search(("" if self.row["cmd_output"] and self.platform == "wine" else "^")
+                               + pattern + r"\Z", stdout.decode("utf-8", "surrogateescape"))
+        check(own_output is not None, "launcher's standard output", expected, stdout)
         needle = for_platform(self.row["stderr_has"], self.platform)
         if needle:
             check(self.fill(needle) in stderr, "standard error holds the line", needle, stderr)
