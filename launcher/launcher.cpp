@@ -18,6 +18,14 @@ static void RunTool(int argc, char** argv, Translation translate)
     commandLine = EscapedForCmd(commandLine.c_str(), toolLength);
     if (wrapLine)
         commandLine = Str("\"") + commandLine.c_str() + "\"";
+    // cmd cannot make a network folder current and would start the tool in
+    // the Windows folder, where the names handed on mean nothing.
+    Str current = CurrentDirectory();
+    if (IsNetworkPath(current.c_str())) {
+        fprintf(stderr, "The tool was not run: the command interpreter cannot work in the network "
+                        "folder %s. Map it to a drive letter and start from there.\n", current.c_str());
+        return;
+    }
     RunCommandLine(commandLine.c_str());
 }
 
