@@ -331,7 +331,50 @@ def class_skipped(path):
 HOSTILE_CASES = (hostile_cases(SC, source_argument, lambda path: path, source_argument)
                  + hostile_cases(CR, class_argument, class_translation, class_skipped))
 
-CASES = SOURCE_CASES + CLASS_CASES + DRIVER_CASES + HOSTILE_CASES
+
+def path_cases(launcher, extension, folder, files, translated):
+    """Every name Windows opens for the file com\\acme\\Foo (with extension)
+    below {R}\\folder gives that package root and the name below it; the
+    arguments around it reach the tool as they are."""
+    names = [
+        ("forward_slashes", "{R/}/%s/com/acme/Foo", "here", None),
+        ("mixed_slashes", r"{R}\%s/com/acme/Foo", "here", None),
+        ("relative_below", r"com\acme\Foo", "%s", None),
+        ("relative_up", r"..\acme\Foo", "%s/com/acme", None),
+        ("dot_first", r".\Foo", "%s/com/acme", None),
+        ("drive_relative", "{D}Foo", "%s/com/acme", "wine"),
+        ("dot_inside", r"{R}\%s\com\acme\.\Foo", "here", None),
+        ("dot_dot_inside", r"{R}\%s\com\acme\..\acme\Foo", "here", None),
+        ("double_backslash", r"{R}\%s\com\acme\\Foo", "here", None),
+        # A climb past the drive's root stays there, as ".." above it does.
+        ("climb_past_root", "..\\" * 40 + r"{B}\%s\com\acme\Foo", "%s/com/acme", None),
+        ("above_drive_root", r"{D}\..\..\{B}\%s\com\acme\Foo", "here", None),
+    ]
+    around = ["-cp", r".\lib/..\x;C:"], ["a/./b", r"..\c"]
+    return [case("paths." + name, launcher, around[0] + [name_of.replace("%s", folder) + extension] + around[1],
+                 around[0] + [translated] + around[1], "{R}\\" + folder, files=files,
+                 start=start.replace("%s", folder), only=only)
+            for name, name_of, start, only in names]
+
+
+def drive_root_cases(launcher, name, translated):
+    """A bare name and a drive-relative one while a drive's root is current
+    (Wine): one backslash after the drive, never two."""
+    files = {"drive/" + name: b"package a.b;\n", "drive/Foo.java": b"package a.b;\n"}
+    return [dict(case("paths.drive_root_" + kind, launcher, [arg], [translated], "{Y}\\",
+                      start="drive", only="wine", files=files), drive=True)
+            for kind, arg in (("bare_name", name), ("drive_relative", "{Y}" + name))]
+
+
+CLASS_BESIDE = {**ACME_FOO, "src/com/acme/Foo.class": class_file("com/acme/Foo")}
+CLASS_APART = {"classes/com/acme/Foo.class": class_file("com/acme/Foo")}
+PATH_CASES = (path_cases(SC, ".java", "src", ACME_FOO, "com/acme/Foo.java")
+              + path_cases(CR, ".class", "src", CLASS_BESIDE, "com/acme/Foo")
+              + [dict(c, name=c["name"].replace(".paths.", ".paths_apart."))
+                 for c in path_cases(CR, ".class", "classes", CLASS_APART, "com/acme/Foo")]
+              + drive_root_cases(SC, "Foo.java", "Foo.java") + drive_root_cases(CR, "Foo.class", "Foo"))
+
+CASES = SOURCE_CASES + CLASS_CASES + DRIVER_CASES + HOSTILE_CASES + PATH_CASES
 
 
 # ------------------------------------------------------------------ the runs
@@ -560,6 +603,9 @@ class Run:
     def placeholders(self):
         root = windows_path(self.root) if self.platform == "wine" else self.root.replace("/", "\\")
         values = {"{R}": root, "{R2}": root[:2], "{U}": root[3:].replace("\\", "/")}
+        # Natively {R} has no drive: its root is the one backslash.
+        drive = root[:2] if self.platform == "wine" else ""
+        values.update({"{R/}": root.replace("\\", "/"), "{D}": drive, "{B}": root[len(drive) + 1:]})
         if self.drive:
             values["{Y}"] = self.drive.letter
         return values
@@ -578,7 +624,7 @@ class Run:
         if self.user:
             # The tool writes its record here.
             os.chown(self.root, *self.user)
-        if self.platform == "wine" and any("{Y}" in arg for arg in row["args"] or []):
+        if self.platform == "wine" and (row.get("drive") or any("{Y}" in arg for arg in row["args"] or [])):
             self.drive = Drive(os.path.join(self.root, "drive"))
         self.tool, self.head = place_tool(self.root, row["tool"], self.options.recorder,
                                                 self.platform)
