@@ -349,6 +349,7 @@ def path_cases(launcher, extension, folder, files, translated):
         # A climb past the drive's root stays there, as ".." above it does.
         ("climb_past_root", "..\\" * 40 + r"{B}\%s\com\acme\Foo", "%s/com/acme", None),
         ("above_drive_root", r"{D}\..\..\{B}\%s\com\acme\Foo", "here", None),
+        ("long_path_prefix", r"\\?\{R}\%s\com\acme\Foo", "here", "wine"),
     ]
     around = ["-cp", r".\lib/..\x;C:"], ["a/./b", r"..\c"]
     return [case("paths." + name, launcher, around[0] + [name_of.replace("%s", folder) + extension] + around[1],
@@ -366,13 +367,22 @@ def drive_root_cases(launcher, name, translated):
             for kind, arg in (("bare_name", name), ("drive_relative", "{Y}" + name))]
 
 
+def network_cases(launcher, name_of):
+    """A package root on a network share (Wine): cmd cannot make it current,
+    so the tool is not run, and the user is told why."""
+    return [case("paths.network_share", launcher, [name_of(r"{N}\src\com\acme\Foo")], None,
+                 only="wine", files=CLASS_BESIDE, stderr_has={"wine": r"network folder {N}\src."})]
+
+
 CLASS_BESIDE = {**ACME_FOO, "src/com/acme/Foo.class": class_file("com/acme/Foo")}
 CLASS_APART = {"classes/com/acme/Foo.class": class_file("com/acme/Foo")}
 PATH_CASES = (path_cases(SC, ".java", "src", ACME_FOO, "com/acme/Foo.java")
               + path_cases(CR, ".class", "src", CLASS_BESIDE, "com/acme/Foo")
               + [dict(c, name=c["name"].replace(".paths.", ".paths_apart."))
                  for c in path_cases(CR, ".class", "classes", CLASS_APART, "com/acme/Foo")]
-              + drive_root_cases(SC, "Foo.java", "Foo.java") + drive_root_cases(CR, "Foo.class", "Foo"))
+              + drive_root_cases(SC, "Foo.java", "Foo.java") + drive_root_cases(CR, "Foo.class", "Foo")
+              + network_cases(SC, lambda name: name + ".java")
+              + network_cases(CR, lambda name: name + ".class"))
 
 CASES = SOURCE_CASES + CLASS_CASES + DRIVER_CASES + HOSTILE_CASES + PATH_CASES
 
@@ -525,6 +535,22 @@ class Drive:
             os.unlink(self.link)
 
 
+class Share:
+    """The Wine network share \\\\<case directory's name>\\share, mapped to
+    the case directory while the case runs."""
+
+    def __init__(self, target):
+        self.server = os.path.basename(target)
+        self.folder = os.path.join(os.environ["WINEPREFIX"], "dosdevices", "unc", self.server)
+        os.makedirs(self.folder)
+        os.symlink(target, os.path.join(self.folder, "share"))
+        self.path = "\\\\" + self.server + "\\share"
+
+    def release(self):
+        os.unlink(os.path.join(self.folder, "share"))
+        os.rmdir(self.folder)
+
+
 def run(command, cwd, env, out_path, err_path, timeout, executable=None, user=None):
     """Runs command in a session of its own, no terminal, no stdin; output
     goes into files (Wine's helpers may hold a pipe open). user, a (uid, gid)
@@ -597,7 +623,7 @@ class Run:
     def __init__(self, row, options):
         self.row, self.options, self.platform = row, options, options.platform
         self.root = make_root()
-        self.drive = None
+        self.drive = self.share = None
         self.user, self.note = locked_file_user(self.platform) if row["locked"] else (None, None)
 
     def placeholders(self):
@@ -608,6 +634,8 @@ class Run:
         values.update({"{R/}": root.replace("\\", "/"), "{D}": drive, "{B}": root[len(drive) + 1:]})
         if self.drive:
             values["{Y}"] = self.drive.letter
+        if self.share:
+            values["{N}"] = self.share.path
         return values
 
     def fill(self, text):
@@ -626,6 +654,8 @@ class Run:
             os.chown(self.root, *self.user)
         if self.platform == "wine" and (row.get("drive") or any("{Y}" in arg for arg in row["args"] or [])):
             self.drive = Drive(os.path.join(self.root, "drive"))
+        if self.platform == "wine" and any("{N}" in arg for arg in row["args"] or []):
+            self.share = Share(self.root)
         self.tool, self.head = place_tool(self.root, row["tool"], self.options.recorder,
                                                 self.platform)
 
@@ -700,6 +730,8 @@ class Run:
     def clean(self):
         if self.drive:
             self.drive.release()
+        if self.share:
+            self.share.release()
         for path in self.row["locked"]:
             os.chmod(os.path.join(self.root, path), 0o644)
         if not self.options.keep:
