@@ -21,13 +21,13 @@ Str EnterPackageRoot(const char* path, int depth)
     Str fullPath = FullPathOf(path);
     if (fullPath == "")
         fullPath = path;
-    if (depth == 0) {
+    if (depth == 0 || fullPath == "") {
         EnterDirectoryOf(fullPath.c_str());
         return FileNameOf(fullPath.c_str());
     }
     Str up = Repeat("..\\", depth);
     Str directory = DirectoryOf(fullPath.c_str());
-    Str top = RootOf(fullPath.c_str());
+    Str top = RootOf(directory.c_str());
     Str root = ResolvePath(up.c_str(), directory.c_str(), top.c_str());
     ChangeDirectory(root.c_str());
     Str below = Mid(fullPath.c_str(), root.length(), 0);

@@ -39,7 +39,7 @@ Str RootOf(const char* path)
     else if (p[0] == '\\' && p[1] == '\\')
         end = PastComponents(p, 2, 2);
     else
-        return Left(p, 2) + "\\";
+        end = SafeLength(p) < 2 ? SafeLength(p) : 2;
     Str root = BytesOf(p, end);
     return root.length() > 0 && root.c_str()[root.length() - 1] == '\\' ? root : root.append('\\');
 }
