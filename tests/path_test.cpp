@@ -74,6 +74,7 @@ TEST(Paths, FullPathFrom)
         {"..\\..\\Foo.java", "\\\\srv\\share\\p", "\\\\srv\\share\\Foo.java"},
         {"//srv/share/../x/Foo.java", "C:\\", "\\\\srv\\share\\x\\Foo.java"},
         {"\\\\?\\C:\\p\\..\\Foo.java", "C:\\", "\\\\?\\C:\\p\\..\\Foo.java"},
+        {"\\\\srv\\share", "C:\\", "\\\\srv\\share"},
         // The native stand-in's paths have no drive: "\\" is the root.
         {"Foo.java", "\\tmp\\x", "\\tmp\\x\\Foo.java"},
         {"Foo.java", "\\", "\\Foo.java"},

@@ -97,7 +97,7 @@ Str FullPathFrom(const char* path, const char* current)
     // A host path without a drive ("\\tmp\\x") has the one backslash as root.
     unsigned rootLength = whole[0] == '\\' && whole[1] != '\\' ? 1 : RootOf(whole).length();
     if (SafeLength(whole) < rootLength)
-        return joined.append('\\');
+        return joined;
 
     // Each kept component is written after the root; ".." takes one back.
     char* out = NewBytes(joined.length() + 2ull);

@@ -96,11 +96,12 @@ static std::string FullPath(std::string path, const std::string& current)
     std::string root = "\\", rest;
     bool drive = isalpha((unsigned char)path[0]) && path.size() > 1 && path[1] == ':';
     if (path.rfind("\\\\", 0) == 0) {
-        // The share runs to the backslash after its second part.
+        // The share runs to the backslash after its second part; a bare
+        // share is full as it is.
         size_t end = PastParts(path, 2, 2);
         root = path.substr(0, end);
         if (root.back() != '\\')
-            root += '\\';
+            return path;
         rest = path.substr(end);
     } else if (drive) {
         root = path.substr(0, 2) + "\\";
@@ -218,9 +219,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // a share with an empty name), or the root is no leading part of it:
     // this host's paths have no drive, and their first two bytes stand for one.
     bool device = full.rfind("\\\\?\\", 0) == 0 || full.rfind("\\\\.\\", 0) == 0;
-    size_t server = full.find('\\', 2);
-    bool unnamed = !device && full.rfind("\\\\", 0) == 0
-        && (server == 2 || server == std::string::npos || server + 1 == full.size() || full[server + 1] == '\\');
+    bool unnamed = false;
+    if (!device && full.rfind("\\\\", 0) == 0) {
+        size_t server = PastParts(full, 2, 1), share = PastParts(full, 2, 2);
+        for (const std::string& name : {full.substr(2, server - 2), full.substr(server, share - server)})
+            unnamed = unnamed || name.empty() || name == "\\" || name == ".\\" || name == "..\\" || name.back() != '\\';
+    }
     bool leading = full.compare(0, climb.directory.size(), climb.directory) == 0;
     std::string below = climb.below;
     for (size_t from = 0, end; !device && !unnamed && leading && from < below.size(); from = end + 1) {
