@@ -84,27 +84,16 @@ static Str Joined(const char* path, const char* current)
     return drive + path;
 }
 
-Str FullPathFrom(const char* path, const char* current)
+// The path with its components after the root folded: empty ones and "."
+// dropped, ".." taking the last kept one back but never the root; a
+// trailing backslash kept.
+static Str Folded(const char* path, unsigned rootLength)
 {
-    Str given = ReplaceAll(path, "/", "\\");
-    const char* p = given.c_str() ? given.c_str() : "";
-    if (*p == '\0' || IsDevicePath(p))
-        return given;
-    Str joined = Joined(p, current ? current : "");
-    if (joined == "")
-        return joined;
-    const char* whole = joined.c_str();
-    // A host path without a drive ("\\tmp\\x") has the one backslash as root.
-    unsigned rootLength = whole[0] == '\\' && whole[1] != '\\' ? 1 : RootOf(whole).length();
-    if (SafeLength(whole) < rootLength)
-        return joined;
-
-    // Each kept component is written after the root; ".." takes one back.
-    char* out = NewBytes(joined.length() + 2ull);
-    memcpy(out, whole, rootLength);
+    unsigned pathLength = SafeLength(path);
+    char* out = NewBytes(pathLength + 2ull);
+    memcpy(out, path, rootLength);
     unsigned length = rootLength;
-    const char* rest = whole + rootLength;
-    for (;;) {
+    for (const char* rest = path + rootLength;; rest++) {
         unsigned size = (unsigned)strcspn(rest, "\\");
         bool climb = size == 2 && rest[0] == '.' && rest[1] == '.';
         if (climb && length > rootLength) {
@@ -116,14 +105,27 @@ Str FullPathFrom(const char* path, const char* current)
             length += size;
             out[length++] = '\\';
         }
-        if (rest[size] == '\0')
+        rest += size;
+        if (*rest == '\0')
             break;
-        rest += size + 1;
     }
-    // A trailing backslash stays only where the path ended with one.
-    bool trailing = rest != whole + rootLength && rest[-1] == '\\' && *rest == '\0';
-    if (length > rootLength && !trailing)
+    if (length > rootLength && path[pathLength - 1] != '\\')
         length--;
     out[length] = '\0';
     return AdoptBytes(out);
+}
+
+Str FullPathFrom(const char* path, const char* current)
+{
+    Str given = ReplaceAll(path, "/", "\\");
+    const char* p = given.c_str() ? given.c_str() : "";
+    if (*p == '\0' || IsDevicePath(p))
+        return given;
+    Str joined = Joined(p, current ? current : "");
+    if (joined == "")
+        return joined;
+    // A host path without a drive ("\\tmp\\x") has the one backslash as root.
+    const char* whole = joined.c_str();
+    unsigned rootLength = whole[0] == '\\' && whole[1] != '\\' ? 1 : RootOf(whole).length();
+    return SafeLength(whole) < rootLength ? joined : Folded(whole, rootLength);
 }
