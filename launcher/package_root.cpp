@@ -27,8 +27,8 @@ Str EnterPackageRoot(const char* path, int depth)
     }
     Str up = Repeat("..\\", depth);
     Str directory = DirectoryOf(fullPath.c_str());
-    Str top = RootOf(directory.c_str());
-    Str root = ResolvePath(up.c_str(), directory.c_str(), top.c_str());
+    Str driveRoot = RootOf(directory.c_str());
+    Str root = ResolvePath(up.c_str(), directory.c_str(), driveRoot.c_str());
     ChangeDirectory(root.c_str());
     Str below = Mid(fullPath.c_str(), root.length(), 0);
     return ReplaceAll(below.c_str(), "\\", "/");
