@@ -22,6 +22,18 @@ static Str CommandLineOf(int argc, char** argv, Translation translate)
     return wrapLine ? Str("\"") + commandLine.c_str() + "\"" : commandLine;
 }
 
+// Why the tool cannot run in the current directory, or the empty text: cmd
+// cannot make a network folder current and would start the tool in the
+// Windows folder, where the names handed on mean nothing.
+static Str WhyNotRunHere()
+{
+    Str current = CurrentDirectory();
+    if (!IsNetworkPath(current.c_str()))
+        return Str();
+    return Str("cmd cannot work in the network folder ") + current.c_str()
+        + "; map it to a drive letter and start from there";
+}
+
 // Runs the tool and says how it ended; returns the tool's status, or 1 when
 // it could not be run.
 static int RunTool(int argc, char** argv, Translation translate)
@@ -30,8 +42,8 @@ static int RunTool(int argc, char** argv, Translation translate)
     KeepRunningOnBreak();
     unsigned long long start = Milliseconds();
     unsigned long status;
-    Str reason;
-    bool ran = RunCommandLine(commandLine.c_str(), &status, &reason);
+    Str reason = WhyNotRunHere();
+    bool ran = reason == "" && RunCommandLine(commandLine.c_str(), &status, &reason);
     Str line = ran ? StatusLine(argv[1], status, Milliseconds() - start)
                    : NotRunLine(argv[1], reason.c_str());
     printf("\n%s", line.c_str());

@@ -14,30 +14,21 @@ static void EnterDirectoryOf(const char* path)
         ChangeDirectory(directory.c_str());
 }
 
-// The path of the file; a bare name is taken in the current directory, so
-// that its package root is climbed to like that of a full path.
-static Str FullPathOf(const char* path)
-{
-    if (FindChar(path, '\\') != -1)
-        return Str(path);
-    Str directory = CurrentDirectory();
-    if (directory == "")
-        return directory;
-    if (Right(directory.c_str(), 1) != "\\")
-        directory.append('\\');
-    return directory.append(path);
-}
-
 Str EnterPackageRoot(const char* path, int depth)
 {
-    Str fullPath = depth > 0 ? FullPathOf(path) : Str();
-    if (fullPath == "") {
-        EnterDirectoryOf(path);
-        return FileNameOf(path);
+    // Every name the system opens for the file ("Foo.java", "..\\acme\\Foo.java",
+    // "C:/src/com/acme/Foo.java") gives the same root and the same name below it.
+    Str fullPath = FullPathOf(path);
+    if (fullPath == "")
+        fullPath = path;
+    if (depth == 0 || fullPath == "") {
+        EnterDirectoryOf(fullPath.c_str());
+        return FileNameOf(fullPath.c_str());
     }
     Str up = Repeat("..\\", depth);
     Str directory = DirectoryOf(fullPath.c_str());
-    Str root = ResolvePath(up.c_str(), directory.c_str(), nullptr);
+    Str driveRoot = RootOf(directory.c_str());
+    Str root = ResolvePath(up.c_str(), directory.c_str(), driveRoot.c_str());
     ChangeDirectory(root.c_str());
     Str below = Mid(fullPath.c_str(), root.length(), 0);
     return ReplaceAll(below.c_str(), "\\", "/");

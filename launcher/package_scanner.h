@@ -27,8 +27,9 @@ int PackageDepth(const char* statement);
 // Makes the package root of the file at path current, depth directories above
 // the file's own (never above its drive), and returns the file's path below
 // it with "/" separators. Depth 0 makes the file's directory current and
-// returns its name. A path without a backslash is taken in the current
-// directory.
+// returns its name. The path is first made full as the system would open it
+// (relative, "/", "." and ".." all allowed); a share is climbed no higher
+// than itself.
 //     EnterPackageRoot("C:\\work\\src\\com\\acme\\Foo.java", 2) -> "com/acme/Foo.java",
 //     and C:\work\src\ is current.
 Str EnterPackageRoot(const char* path, int depth);

@@ -15,6 +15,11 @@ Str ShortPathOf(const char* path);
 // The current directory, or the empty text when it cannot be had.
 Str CurrentDirectory();
 
+// The full path the system opens for path: made full against the current
+// directory, "/" read as "\\", "." and ".." folded; or the empty text when
+// it cannot be had.
+Str FullPathOf(const char* path);
+
 // Makes path the current directory (and its drive the current drive).
 // A failure leaves the current directory as it was.
 void ChangeDirectory(const char* path);

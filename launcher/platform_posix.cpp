@@ -31,6 +31,13 @@ Str CurrentDirectory()
     return getcwd(directory, sizeof directory) ? ReplaceAll(directory, "/", "\\") : Str();
 }
 
+// As the system would on the Windows-style paths of this stand-in.
+Str FullPathOf(const char* path)
+{
+    Str current = CurrentDirectory();
+    return FullPathFrom(path, current.c_str());
+}
+
 void ChangeDirectory(const char* path)
 {
     Str posixPath = SlashesFor(path);

@@ -29,6 +29,16 @@ Str CurrentDirectory()
     return Filled(CurrentDirectoryCall, nullptr);
 }
 
+static DWORD FullPathCall(const char* path, char* buffer, DWORD size)
+{
+    return GetFullPathNameA(path, size, buffer, nullptr);
+}
+
+Str FullPathOf(const char* path)
+{
+    return Filled(FullPathCall, path);
+}
+
 void ChangeDirectory(const char* path)
 {
     _chdir(path);

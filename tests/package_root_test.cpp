@@ -87,7 +87,7 @@ TEST_F(PackageRoot, FailedChangeStillGivesTheText)
 TEST_F(PackageRoot, RootNoLongerThanThePath)
 {
     EXPECT_EQ(nullptr, EnterPackageRoot("Q:\\", 1).c_str());
-    EXPECT_STREQ("b", EnterPackageRoot("a\\b", 5).c_str());
+    EXPECT_STREQ("Foo.java", EnterPackageRoot("\\\\srv\\share\\Foo.java", 2).c_str());
 }
 
 #ifdef _WIN32
@@ -97,6 +97,17 @@ TEST_F(PackageRoot, DriveRootStopsTheClimb)
     EXPECT_EQ("C:\\", Current());
     EXPECT_STREQ("acme/Foo.java", EnterPackageRoot("C:\\acme\\Foo.java", 2).c_str());
     EXPECT_EQ("C:\\", Current());
+}
+
+// The native stand-in makes a path full as the system does.
+TEST_F(PackageRoot, FullPathAsTheStandInMakesIt)
+{
+    const char* paths[] = {"Foo.java", "..\\a\\.\\Foo.java", "C:/x/y/../Foo.java", "Q:Foo.java",
+                           "\\x\\\\Foo.java", "C:\\..\\..\\Foo.java", "\\\\srv\\share\\..\\x",
+                           "C:\\x\\", "C:\\x\\y\\.."};
+    Str current = CurrentDirectory();
+    for (const char* path : paths)
+        EXPECT_STREQ(FullPathFrom(path, current.c_str()).c_str(), FullPathOf(path).c_str()) << path;
 }
 
 TEST_F(PackageRoot, FileInADriveRootEntersTheRootItself)

@@ -56,5 +56,6 @@ private:
 #include "text/transform.h"
 #include "text/path.h"
 #include "text/resolve_path.h"
+#include "text/full_path.h"
 
 #endif

@@ -38,7 +38,10 @@ import sys
 PAUSE = "\nPress any key to exit . . .\n"
 # The status line's time, and the statuses a row may expect instead of a number.
 SECONDS = "{seconds}"
-ANY, NOT_RUN = "{any status}", "{not run}"
+ANY = "{any status}"
+# That the tool could not be run, and why.
+NotRun = collections.namedtuple("NotRun", "reason")
+NO_INTERPRETER = NotRun("no command interpreter (COMSPEC names no file, and cmd.exe is not on PATH)")
 # cmd's status for a command it cannot find; /bin/sh's natively.
 NOT_FOUND = {"wine": 9009, "native": 127}
 USAGE = {
@@ -111,7 +114,7 @@ def case(name, launcher, args, expect, cwd="{R}\\here", files=None, start="here"
     cmd_output: under Wine the command interpreter may print before the
     launcher's own output. exit_with: the status the recorder exits with;
     ends: the status the launcher must report, when not that one (ANY: any
-    status; NOT_RUN: the tool could not be run). no_interpreter: under Wine,
+    status; a NotRun: the tool could not be run). no_interpreter: under Wine,
     the launcher runs with COMSPEC naming no file and an empty PATH."""
     return dict(name=launcher + "." + name, launcher=launcher, args=args,
                 expect=expect, cwd=cwd, files=dict(files or {}), start=start,
@@ -237,7 +240,8 @@ def driver_cases(launcher, file_arg, translated):
         case("tool_status_300", launcher, [], [], exit_with="300"),
         case("tool_stopped", launcher, [], [], exit_with="0xC000013A"),
         case("tool_status_minus_1", launcher, [], [], exit_with="0xFFFFFFFF"),
-        case("no_interpreter", launcher, ["-g"], None, only="wine", no_interpreter=True, ends=NOT_RUN),
+        case("no_interpreter", launcher, ["-g"], None, only="wine", no_interpreter=True,
+             ends=NO_INTERPRETER),
         # Wine's short name of "my tools" heads the line.
         case("tool_with_blank", launcher, ["-g", file_arg], ["-g", translated], r"{R}\src",
              only="wine", tool="blank", files={**ACME_FOO, **APP_MAIN}),
@@ -349,7 +353,61 @@ def class_skipped(path):
 HOSTILE_CASES = (hostile_cases(SC, source_argument, lambda path: path, source_argument)
                  + hostile_cases(CR, class_argument, class_translation, class_skipped))
 
-CASES = SOURCE_CASES + CLASS_CASES + DRIVER_CASES + HOSTILE_CASES
+
+def path_cases(launcher, extension, folder, files, translated):
+    """Every name Windows opens for the file com\\acme\\Foo (with extension)
+    below {R}\\folder gives that package root and the name below it; the
+    arguments around it reach the tool as they are."""
+    names = [
+        ("forward_slashes", "{R/}/%s/com/acme/Foo", "here", None),
+        ("mixed_slashes", r"{R}\%s/com/acme/Foo", "here", None),
+        ("relative_below", r"com\acme\Foo", "%s", None),
+        ("relative_up", r"..\acme\Foo", "%s/com/acme", None),
+        ("dot_first", r".\Foo", "%s/com/acme", None),
+        ("drive_relative", "{D}Foo", "%s/com/acme", "wine"),
+        ("dot_inside", r"{R}\%s\com\acme\.\Foo", "here", None),
+        ("dot_dot_inside", r"{R}\%s\com\acme\..\acme\Foo", "here", None),
+        ("double_backslash", r"{R}\%s\com\acme\\Foo", "here", None),
+        # A climb past the drive's root stays there, as ".." above it does.
+        ("climb_past_root", "..\\" * 40 + r"{B}\%s\com\acme\Foo", "%s/com/acme", None),
+        ("above_drive_root", r"{D}\..\..\{B}\%s\com\acme\Foo", "here", None),
+        ("long_path_prefix", r"\\?\{R}\%s\com\acme\Foo", "here", "wine"),
+    ]
+    around = ["-cp", r".\lib/..\x;C:"], ["a/./b", r"..\c"]
+    return [case("paths." + name, launcher, around[0] + [name_of.replace("%s", folder) + extension] + around[1],
+                 around[0] + [translated] + around[1], "{R}\\" + folder, files=files,
+                 start=start.replace("%s", folder), only=only)
+            for name, name_of, start, only in names]
+
+
+def drive_root_cases(launcher, name, translated):
+    """A bare name and a drive-relative one while a drive's root is current
+    (Wine): one backslash after the drive, never two."""
+    files = {"drive/" + name: b"package a.b;\n", "drive/Foo.java": b"package a.b;\n"}
+    return [dict(case("paths.drive_root_" + kind, launcher, [arg], [translated], "{Y}\\",
+                      start="drive", only="wine", files=files), drive=True)
+            for kind, arg in (("bare_name", name), ("drive_relative", "{Y}" + name))]
+
+
+def network_cases(launcher, name_of):
+    """A package root on a network share (Wine): cmd cannot make it current,
+    so the tool is not run, and the user is told why."""
+    return [case("paths.network_share", launcher, [name_of(r"{N}\src\com\acme\Foo")], None,
+                 only="wine", files=CLASS_BESIDE, ends=NotRun(
+                     r"cmd cannot work in the network folder {N}\src; map it to a drive letter and start from there"))]
+
+
+CLASS_BESIDE = {**ACME_FOO, "src/com/acme/Foo.class": class_file("com/acme/Foo")}
+CLASS_APART = {"classes/com/acme/Foo.class": class_file("com/acme/Foo")}
+PATH_CASES = (path_cases(SC, ".java", "src", ACME_FOO, "com/acme/Foo.java")
+              + path_cases(CR, ".class", "src", CLASS_BESIDE, "com/acme/Foo")
+              + [dict(c, name=c["name"].replace(".paths.", ".paths_apart."))
+                 for c in path_cases(CR, ".class", "classes", CLASS_APART, "com/acme/Foo")]
+              + drive_root_cases(SC, "Foo.java", "Foo.java") + drive_root_cases(CR, "Foo.class", "Foo")
+              + network_cases(SC, lambda name: name + ".java")
+              + network_cases(CR, lambda name: name + ".class"))
+
+CASES = SOURCE_CASES + CLASS_CASES + DRIVER_CASES + HOSTILE_CASES + PATH_CASES
 
 
 # ------------------------------------------------------------------ the runs
@@ -500,6 +558,22 @@ class Drive:
             os.unlink(self.link)
 
 
+class Share:
+    """The Wine network share \\\\<case directory's name>\\share, mapped to
+    the case directory while the case runs."""
+
+    def __init__(self, target):
+        self.server = os.path.basename(target)
+        self.folder = os.path.join(os.environ["WINEPREFIX"], "dosdevices", "unc", self.server)
+        os.makedirs(self.folder)
+        os.symlink(target, os.path.join(self.folder, "share"))
+        self.path = "\\\\" + self.server + "\\share"
+
+    def release(self):
+        os.unlink(os.path.join(self.folder, "share"))
+        os.rmdir(self.folder)
+
+
 def run(command, cwd, env, out_path, err_path, timeout, executable=None, user=None):
     """Runs command in a session of its own, no terminal, no stdin; output
     goes into files (Wine's helpers may hold a pipe open). user, a (uid, gid)
@@ -572,14 +646,19 @@ class Run:
     def __init__(self, row, options):
         self.row, self.options, self.platform = row, options, options.platform
         self.root = make_root()
-        self.drive = None
+        self.drive = self.share = None
         self.user, self.note = locked_file_user(self.platform) if row["locked"] else (None, None)
 
     def placeholders(self):
         root = windows_path(self.root) if self.platform == "wine" else self.root.replace("/", "\\")
         values = {"{R}": root, "{R2}": root[:2], "{U}": root[3:].replace("\\", "/")}
+        # Natively {R} has no drive: its root is the one backslash.
+        drive = root[:2] if self.platform == "wine" else ""
+        values.update({"{R/}": root.replace("\\", "/"), "{D}": drive, "{B}": root[len(drive) + 1:]})
         if self.drive:
             values["{Y}"] = self.drive.letter
+        if self.share:
+            values["{N}"] = self.share.path
         return values
 
     def fill(self, text):
@@ -596,8 +675,10 @@ class Run:
         if self.user:
             # The tool writes its record here.
             os.chown(self.root, *self.user)
-        if self.platform == "wine" and any("{Y}" in arg for arg in row["args"] or []):
+        if self.platform == "wine" and (row.get("drive") or any("{Y}" in arg for arg in row["args"] or [])):
             self.drive = Drive(os.path.join(self.root, "drive"))
+        if self.platform == "wine" and any("{N}" in arg for arg in row["args"] or []):
+            self.share = Share(self.root)
         self.tool, self.head = place_tool(self.root, row["tool"], self.options.recorder,
                                                 self.platform)
 
@@ -639,14 +720,16 @@ class Run:
         return status, read(out), read(err).decode("latin-1"), read_record(record, self.platform)
 
     def expected_status(self):
-        """The status the launcher must report, as its line writes it (ANY,
-        NOT_RUN or a number), and as its own exit status is seen here (None: any)."""
+        """The status the launcher must report, as its line writes it (ANY, a
+        NotRun or a number), and as its own exit status is seen here (None: any)."""
         ends = for_platform(self.row["ends"], self.platform)
         if ends is None:
             ends = int(self.row["exit_with"] or "0", 0)
             ends = ends if self.platform == "wine" else ends & 0xFF
-        if ends in (ANY, NOT_RUN):
-            return ends, 1 if ends == NOT_RUN else None
+        if isinstance(ends, NotRun):
+            return ends, 1
+        if ends == ANY:
+            return ends, None
         return str(ends) if ends <= 65535 else "0x%08X" % ends, ends & 0xFF
 
     def expected_stdout(self):
@@ -660,9 +743,8 @@ class Run:
         else:
             name = re.split(r"[\\/:]", self.tool)[-1]
             status = self.expected_status()[0]
-            if status == NOT_RUN:
-                text = "\n%s could not be run: no command interpreter (COMSPEC names no file, " \
-                       "and cmd.exe is not on PATH)" % name
+            if isinstance(status, NotRun):
+                text = "\n%s could not be run: %s" % (name, self.fill(status.reason))
             else:
                 meaning = {"0xC000013A": " (stopped with Ctrl+C)", "9009": " (not found)"}
                 text = "\n%s exited with status %s after %s s%s" % (
@@ -708,6 +790,8 @@ class Run:
     def clean(self):
         if self.drive:
             self.drive.release()
+        if self.share:
+            self.share.release()
         for path in self.row["locked"]:
             os.chmod(os.path.join(self.root, path), 0o644)
         if not self.options.keep:

@@ -37,7 +37,10 @@ static std::string ToolOf(const std::string& path)
 }
 
 // The line as cmd hands it on: outside its quotes, a caret is dropped and the
-// byte after it taken as it is. A bare & | < > ( ) there breaks the property.
+// byte after it taken as it is; inside them it is a byte like any other. A
+// bare & | < > ( ) outside them breaks the property, and so does a caret that
+// escapes anything else (a "%", a letter): cmd would drop it too, but it
+// shows a line escaped where it need not be, which the launcher never writes.
 static std::string AsCmdHandsItOn(const std::string& line)
 {
     std::string handed;
@@ -47,7 +50,7 @@ static std::string AsCmdHandsItOn(const std::string& line)
         if (c == '"') {
             quoted = !quoted;
         } else if (!quoted && c == '^') {
-            CHECK(i + 1 < line.size());
+            CHECK(i + 1 < line.size() && strchr("^&|<>()", line[i + 1]) != nullptr);
             c = line[++i];
         } else if (!quoted) {
             CHECK(strchr("&|<>()", c) == nullptr);

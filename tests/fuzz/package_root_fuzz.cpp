@@ -1,11 +1,13 @@
 // Fuzzes EnterPackageRoot on the native build against a model of the climb
-// written here. Input: a byte that gives the depth (0 to 40), then the
-// argument path. Each run starts in a stand-in current directory (a small
-// tree made at start), so that bare names are climbed from a known place;
+// written here. Input: a byte that gives the depth (0 to 40) and, for one in
+// five values, that the run starts in the root "/"; then the argument path.
+// Otherwise each run starts in a stand-in current directory (a small tree
+// made at start), so that relative names are climbed from a known place;
 // the directory change may fail, and the start directory is current again
 // after every run. The one directory change asked of the
 // system is recorded by taking over chdir, since "C:" and "C:/" enter the
 // same directory on this host and only the asked text tells them apart.
+#include <ctype.h>
 #include <limits.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -69,6 +71,65 @@ struct Climb {
     std::string below;       // the result
 };
 
+// The bytes of path up to and with the backslash that ends its count-th part
+// after its first from bytes, or all of it.
+static size_t PastParts(const std::string& path, size_t from, int count)
+{
+    size_t end = from;
+    for (int part = 0; part < count && end < path.size(); part++) {
+        size_t slash = path.find('\\', end);
+        end = slash == std::string::npos ? path.size() : slash + 1;
+    }
+    return end;
+}
+
+// The path as the system opens it from current, a Windows path without a
+// drive whose root is "\\": "/" read as "\\", then joined to current unless
+// it has a root of its own (a drive "C:", "\\" for this host, a share
+// "\\\\srv\\share\\"), its parts then kept, "." and empty ones dropped, ".."
+// taking the last kept one back. "\\\\?\\" and "\\\\.\\" paths stand as they are.
+static std::string FullPath(std::string path, const std::string& current)
+{
+    std::replace(path.begin(), path.end(), '/', '\\');
+    if (path.empty() || path.rfind("\\\\?\\", 0) == 0 || path.rfind("\\\\.\\", 0) == 0)
+        return path;
+    std::string root = "\\", rest;
+    bool drive = isalpha((unsigned char)path[0]) && path.size() > 1 && path[1] == ':';
+    if (path.rfind("\\\\", 0) == 0) {
+        // The share runs to the backslash after its second part; a bare
+        // share is full as it is.
+        size_t end = PastParts(path, 2, 2);
+        root = path.substr(0, end);
+        if (root.back() != '\\')
+            return path;
+        rest = path.substr(end);
+    } else if (drive) {
+        root = path.substr(0, 2) + "\\";
+        rest = path.substr(path.size() > 2 && path[2] == '\\' ? 3 : 2);
+    } else {
+        rest = path[0] == '\\' ? path : current + "\\" + path;
+    }
+    std::vector<std::string> kept;
+    size_t start = 0;
+    while (start <= rest.size()) {
+        size_t end = std::min(rest.find('\\', start), rest.size());
+        std::string part = rest.substr(start, end - start);
+        if (part == "..") {
+            if (!kept.empty())
+                kept.pop_back();
+        } else if (!part.empty() && part != ".") {
+            kept.push_back(part);
+        }
+        start = end + 1;
+    }
+    std::string full = root;
+    for (const std::string& part : kept)
+        full += part + "\\";
+    if (!kept.empty() && path.back() != '\\')
+        full.pop_back();
+    return full;
+}
+
 // Depth 0: the file's own directory (a drive's root for "C:\\Foo.java") and
 // the file's name.
 static Climb OwnDirectory(const std::string& path)
@@ -82,28 +143,28 @@ static Climb OwnDirectory(const std::string& path)
     return {!directory.empty(), directory, path.substr(last + 1)};
 }
 
-// Depth > 0: the path made full (a bare name joined to the current directory
-// with one backslash), its backslashes numbered from the left: each ends a
+// Depth > 0: the full path's backslashes numbered from the left: each ends a
 // level, but for the file's own and one right before it (a directory given
 // with a trailing backslash, as "$(FileDir)\\Foo.class" makes). The root is
-// the directory that ends depth levels up, or the drive (the directory's
-// first two bytes, without a backslash) when that directory is missing or
-// shorter than the drive. The result is what follows the root and its
-// backslash.
-static Climb PackageRoot(const std::string& path, int depth)
+// the directory that ends depth levels up, or the floor when that directory
+// is missing or shorter: a share or device path's own root, any other path's
+// drive (its first two bytes), without a backslash. The result is what
+// follows the root and its backslash.
+static Climb PackageRoot(const std::string& full, int depth)
 {
-    std::string full = path;
-    if (path.find('\\') == std::string::npos) {
-        std::string current = standIn;
-        std::replace(current.begin(), current.end(), '/', '\\');
-        full = current + "\\" + path;
-    }
     size_t own = full.rfind('\\');
     std::vector<size_t> levels;
     for (size_t i = 0; i < own; i++)
         if (full[i] == '\\' && i + 1 != own)
             levels.push_back(i);
-    std::string drive = full.substr(0, std::min<size_t>(2, own));
+    // The floor, taken from the file's directory.
+    std::string directory = full.substr(0, own == std::string::npos ? 0 : own);
+    std::string drive = directory.substr(0, 2);
+    if (directory.rfind("\\\\", 0) == 0) {
+        bool device = directory.size() > 3 && (directory[2] == '?' || directory[2] == '.') && directory[3] == '\\';
+        bool share = device && directory.compare(4, 4, "UNC\\") == 0;
+        drive = directory.substr(0, device ? PastParts(directory, 4, share ? 3 : 1) : PastParts(directory, 2, 2));
+    }
     if (!drive.empty() && drive.back() == '\\')
         drive.pop_back();
     std::string root = drive;
@@ -117,11 +178,11 @@ static Climb PackageRoot(const std::string& path, int depth)
     return {true, root, below};
 }
 
-// The directory the process stands in after asking for directory from the
-// stand-in, by the system's own calls.
-static std::string ExpectedCurrent(const Climb& climb)
+// The directory the process stands in after asking for directory from start,
+// by the system's own calls.
+static std::string ExpectedCurrent(const Climb& climb, const char* start)
 {
-    CHECK(syscall(SYS_chdir, standIn) == 0);
+    CHECK(syscall(SYS_chdir, start) == 0);
     if (climb.changes)
         (void)syscall(SYS_chdir, Slashed(climb.directory).c_str());
     char current[PATH_MAX];
@@ -132,22 +193,27 @@ static std::string ExpectedCurrent(const Climb& climb)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzInput input = {data, size};
-    int depth = (int)(TakeByte(&input) % 41);
+    unsigned head = TakeByte(&input);
+    int depth = (int)(head % 41);
+    const char* start = head >= 5 * 41 ? "/" : standIn;
     std::string path = TakeText(&input);
 
-    CHECK(syscall(SYS_chdir, standIn) == 0);
+    CHECK(syscall(SYS_chdir, start) == 0);
     asked.clear();
     changes = 0;
     Str result = EnterPackageRoot(path.c_str(), depth);
     char current[PATH_MAX];
     CHECK(getcwd(current, sizeof current));
 
-    Climb climb = depth == 0 ? OwnDirectory(path) : PackageRoot(path, depth);
+    std::string windowsStart = start;
+    std::replace(windowsStart.begin(), windowsStart.end(), '/', '\\');
+    std::string full = FullPath(path, windowsStart);
+    Climb climb = depth == 0 || full.empty() ? OwnDirectory(full) : PackageRoot(full, depth);
     CHECK(TextOf(result.c_str()) == climb.below);
     CHECK(result.c_str() == nullptr || *result.c_str() != '\0');
     CHECK(changes == (climb.changes ? 1 : 0));
     CHECK(!climb.changes || asked == Slashed(climb.directory));
-    CHECK(current == ExpectedCurrent(climb));
+    CHECK(current == ExpectedCurrent(climb, start));
     // libFuzzer reads and writes its corpus relative to where it started.
     CHECK(syscall(SYS_chdir, startDirectory) == 0);
     return 0;
