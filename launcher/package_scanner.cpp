@@ -31,10 +31,12 @@ struct Statement {
     bool ended;
 };
 
-// Room for a blank, the bytes carried over, one more piece and a ";".
+// Room for a blank, the bytes carried over and one more piece with its NUL.
+// Text only moves down, and the ";" that ends a text begun with ";" takes the
+// place of the line end or comment that ends it, or of the NUL at the end.
 static void MakeRoomForPiece(Statement* statement, unsigned carried)
 {
-    unsigned long long needed = statement->length + 2ull + carried + LineSize;
+    unsigned long long needed = statement->length + 1ull + carried + LineSize;
     if (needed <= statement->capacity)
         return;
     unsigned long long doubled = 2ull * statement->capacity;

@@ -133,7 +133,8 @@ TEST(ReadFirstStatement, LongLinesAreReadInPieces)
         {"/* x *", "/ package c;", "package c;", 1},
         {"@A(\"", "\"\";\"\"\") package c;", "@A(\"\"\";\"\"\") package c;", 1},
         {"@A(\"\"", "\";\"\"\") package c;", "@A(\"\"\";\"\"\") package c;", 1},
-        {"@A(\"\\", "\";\") package c;", "@A(\"\\\";\") package c;", 1},
+        {"@A(\"x\\", "\";\") package c;", "@A(\"x\\\";\") package c;", 1},
+        {"@A(\"\"\"x\"", "\"\") package c;", "@A(\"\"\"x\"\"\") package c;", 1},
         {"pack", "age c.d;\r", "package c.d;", 2},
     };
     for (const Case& c : cases) {
