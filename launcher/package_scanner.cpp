@@ -140,6 +140,33 @@ static const char* LiteralToken(Statement* statement, const char* at, const char
     return at + count;
 }
 
+// Scans one run of the text [at, end) in the lexing at hand, and the token
+// that ends the run. Returns the text past them, or null when the piece cuts
+// that token, which begins at *token.
+static const char* ScanRun(Statement* statement, const char* at, const char* end, bool lineGoesOn,
+                           const char** token)
+{
+    if (statement->lexing == InLineComment) {
+        at += strcspn(at, "\r\n");
+        statement->lexing = at < end ? InCode : InLineComment;
+        return at;
+    }
+    if (statement->lexing == InBlockComment) {
+        const char* close = strstr(at, "*/");
+        statement->lexing = close ? InCode : InBlockComment;
+        // A "*" that ends the piece may meet its "/" in the next one.
+        *token = end - 1;
+        return close ? close + 2 : lineGoesOn && **token == '*' ? nullptr : end;
+    }
+    bool code = statement->lexing == InCode;
+    const char literalStops[] = {'\r', '\n', '\\', statement->quote, '\0'};
+    *token = at + strcspn(at, code ? "\r\n/;\"'" : literalStops);
+    Keep(statement, at, *token - at);
+    if (*token == end)
+        return end;
+    return code ? CodeToken(statement, *token, end, lineGoesOn) : LiteralToken(statement, *token, end, lineGoesOn);
+}
+
 // Scans the text [at, end), which ends with a NUL, into the statement, up to
 // the statement's end. Returns where it stopped: end, or the start of a token
 // that the piece cuts, to be carried over to the next piece of the line.
@@ -147,31 +174,9 @@ static const char* Scan(Statement* statement, const char* at, const char* end, b
 {
     while (at < end && !statement->ended) {
         const char* token = end;
-        const char* next = end;
-        if (statement->lexing == InCode) {
-            token = at + strcspn(at, "\r\n/;\"'");
-            Keep(statement, at, token - at);
-            if (token < end)
-                next = CodeToken(statement, token, end, lineGoesOn);
-        } else if (statement->lexing == InLineComment) {
-            next = at + strcspn(at, "\r\n");
-            statement->lexing = next < end ? InCode : InLineComment;
-        } else if (statement->lexing == InBlockComment) {
-            const char* close = strstr(at, "*/");
-            statement->lexing = close ? InCode : InBlockComment;
-            // A "*" that ends the piece may meet its "/" in the next one.
-            token = end - 1;
-            next = close ? close + 2 : lineGoesOn && *token == '*' ? nullptr : end;
-        } else {
-            const char stops[] = {'\r', '\n', '\\', statement->quote, '\0'};
-            token = at + strcspn(at, stops);
-            Keep(statement, at, token - at);
-            if (token < end)
-                next = LiteralToken(statement, token, end, lineGoesOn);
-        }
-        if (!next)
+        at = ScanRun(statement, at, end, lineGoesOn, &token);
+        if (!at)
             return token;
-        at = next;
     }
     return end;
 }

@@ -41,7 +41,7 @@ static std::string VisibleText(const std::string& data, std::vector<size_t>* pie
     bool atEnd = false;
     for (size_t at = 0; !atEnd;) {
         std::string piece = ReadPiece(data, &at, &atEnd);
-        piece = piece.substr(0, piece.find('\0'));
+        piece = std::string(piece.c_str());
         visible += piece;
         pieceEnds->insert(pieceEnds->end(), piece.size(), at);
     }
@@ -55,6 +55,7 @@ enum Kind { Text, LineEnd, Comment, Literal };
 struct Token {
     Kind kind;
     size_t begin, end;
+    char first;
 };
 
 static std::vector<Token> Tokens(const std::string& text)
@@ -81,7 +82,7 @@ static std::vector<Token> Tokens(const std::string& text)
             end += quote.size();
         }
         end = std::min(end, text.size());
-        tokens.push_back({kind, at, end});
+        tokens.push_back({kind, at, end, text[at]});
         at = end;
     }
     return tokens;
@@ -165,7 +166,7 @@ static int ModelDepth(const std::string& text)
     std::vector<bool> spaceAfter;
     bool inWord = false, ended = false;
     for (const Token& token : Tokens(text)) {
-        char c = text[token.begin];
+        char c = token.first;
         if (token.kind == LineEnd || token.kind == Comment || (token.kind == Text && IsBlank(c))) {
             if (!items.empty())
                 spaceAfter.back() = true;
