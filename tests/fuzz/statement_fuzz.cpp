@@ -49,27 +49,27 @@ static std::string VisibleText(const std::string& data, std::vector<size_t>* pie
 }
 
 // The source cut into tokens as javac sees them: line ends, comments,
-// literals, and single bytes of other text. A literal runs to its closing
-// quote, over line ends; an escape takes the byte after it.
+// literals, and runs of other text. A literal runs to its closing quote,
+// over line ends; an escape takes the byte after it.
 enum Kind { Text, LineEnd, Comment, Literal };
 struct Token {
     Kind kind;
     size_t begin, end;
-    char first;
 };
 
 static std::vector<Token> Tokens(const std::string& text)
 {
     std::vector<Token> tokens;
     for (size_t at = 0; at < text.size();) {
-        size_t end = at + 1;
+        size_t end = std::min(text.find_first_of("\r\n/\"'", at + 1), text.size());
         Kind kind = Text;
         std::string head = text.substr(at, 3);
         if (head[0] == '\r' || head[0] == '\n') {
             kind = LineEnd;
+            end = at + 1;
         } else if (head.compare(0, 2, "//") == 0) {
             kind = Comment;
-            end = std::min(text.find('\r', at), text.find('\n', at));
+            end = text.find_first_of("\r\n", at);
         } else if (head.compare(0, 2, "/*") == 0) {
             kind = Comment;
             end = text.find("*/", at + 2);
@@ -82,7 +82,7 @@ static std::vector<Token> Tokens(const std::string& text)
             end += quote.size();
         }
         end = std::min(end, text.size());
-        tokens.push_back({kind, at, end, text[at]});
+        tokens.push_back({kind, at, end});
         at = end;
     }
     return tokens;
@@ -166,25 +166,26 @@ static int ModelDepth(const std::string& text)
     std::vector<bool> spaceAfter;
     bool inWord = false, ended = false;
     for (const Token& token : Tokens(text)) {
-        char c = token.first;
-        if (token.kind == LineEnd || token.kind == Comment || (token.kind == Text && IsBlank(c))) {
-            if (!items.empty())
-                spaceAfter.back() = true;
-            inWord = false;
-            continue;
+        for (size_t at = token.begin; at < token.end && !ended; at++) {
+            char c = token.kind == Literal ? '"' : token.kind == Text ? text[at] : ' ';
+            if (IsBlank(c)) {
+                if (!items.empty())
+                    spaceAfter.back() = true;
+                inWord = false;
+                at = token.kind == Text ? at : token.end;
+                continue;
+            }
+            ended = c == ';';
+            bool word = IsNameByte(c);
+            if (word && inWord) {
+                items.back() += c;
+            } else if (!ended) {
+                items.push_back(std::string(1, c));
+                spaceAfter.push_back(false);
+            }
+            inWord = word;
+            at = token.kind == Text ? at : token.end;
         }
-        if (token.kind == Text && c == ';') {
-            ended = true;
-            break;
-        }
-        bool word = token.kind == Text && IsNameByte(c);
-        if (word && inWord) {
-            items.back() += c;
-        } else {
-            items.push_back(token.kind == Literal ? "\"" : std::string(1, c));
-            spaceAfter.push_back(false);
-        }
-        inWord = word;
     }
     if (!ended && !items.empty())
         spaceAfter.back() = true;
