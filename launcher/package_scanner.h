@@ -8,12 +8,13 @@
 
 // The source's first statement, as far as its first ";" outside comments and
 // literals (or to the end of the file). Line feeds, carriage returns and both
-// together end lines; comments anywhere count as line ends. The text between
-// line ends loses its leading and trailing blanks (blank, tab, form feed),
-// and texts are joined by one blank; one that begins with ";" is taken whole,
-// with one more ";". Lines are read in pieces of at most 4,095 bytes, which
-// go on the line; bytes after a NUL in a piece are lost. A read error ends
-// the scan as the end of the file does.
+// together end lines; comments anywhere count as line ends; a literal (string,
+// char or text block) runs to its closing quote, over line ends too; Unicode
+// escapes are not decoded. The text between line ends loses its leading and
+// trailing blanks (blank, tab, form feed), and texts are joined by one blank;
+// one that begins with ";" is taken whole, with one more ";". Lines are read
+// in pieces of at most 4,095 bytes, which go on the line; bytes after a NUL in
+// a piece are lost. A read error ends the scan as the end of the file does.
 //     "/* x */\r\tpackage com.acme;  // y\nclass A {}\n" -> "package com.acme;"
 //     "@A(\";\") package /* b.c */ a; // d\n"           -> "@A(\";\") package a;"
 Str ReadFirstStatement(FILE* source);
@@ -23,10 +24,10 @@ Str ReadFirstStatement(FILE* source);
 // "package" followed by white space, a comment or the statement's end, one
 // more than the dots before its first ";" outside comments and literals;
 // otherwise 0 (also for "@interface").
-//     PackageDepth("package com.acme;")              -> 2
-//     PackageDepth("@A(\").\") package/*.*/ a.b;") -> 2
-//     PackageDepth("package")                        -> 1
-//     PackageDepth("import a.b;")                    -> 0
+//     PackageDepth("package com.acme;")               -> 2
+//     PackageDepth("@A(\").\") package/*.*/ a.b;")  -> 2
+//     PackageDepth("package")                         -> 1
+//     PackageDepth("import a.b;")                     -> 0
 int PackageDepth(const char* statement);
 
 // Makes the package root of the file at path current, depth directories above
