@@ -8,6 +8,8 @@
 static const unsigned LineSize = 4096;
 
 // Java's blanks within a line: the blank, a tab and a form feed.
+static const char JavaBlanks[] = " \t\f";
+
 static bool IsJavaBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\f';
@@ -49,12 +51,12 @@ static void MakeRoomForPiece(Statement* statement, unsigned carried)
 static void Keep(Statement* statement, const char* from, unsigned count)
 {
     if (!statement->segmentStarted) {
-        while (count > 0 && IsJavaBlank(*from)) {
-            from++;
-            count--;
-        }
-        if (count == 0)
+        // The text read lies before a NUL, so the count may be passed.
+        unsigned blanks = strspn(from, JavaBlanks);
+        if (blanks >= count)
             return;
+        from += blanks;
+        count -= blanks;
         if (statement->length > 0)
             statement->block[statement->length++] = ' ';
         statement->segmentStarted = true;
