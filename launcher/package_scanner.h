@@ -6,22 +6,28 @@
 
 #include "text/str.h"
 
-// The source's first statement, read past blank lines, "//" lines and block
-// comments: its lines trimmed of Java's blanks (blank, tab, form feed,
-// carriage return) and joined by one blank, up to and with its first ";" (or
-// to the end of the file). A block comment at the head of a line ends at its
-// first "*/", and the text after that is a line of its own. Lines are read
-// in pieces of at most 4,095 bytes. A read error ends the scan as the end of
-// the file does.
-//     "/* x */\n\tpackage com.acme;  // y\nclass A {}\n" -> "package com.acme;"
+// The source's first statement, as far as its first ";" outside comments and
+// literals (or to the end of the file). Line feeds, carriage returns and both
+// together end lines; comments anywhere count as line ends; a literal (string,
+// char or text block) runs to its closing quote, over line ends too; Unicode
+// escapes are not decoded. The text between line ends loses its leading and
+// trailing blanks (blank, tab, form feed), and texts are joined by one blank;
+// one that begins with ";" is taken whole, with one more ";". Lines are read
+// in pieces of at most 4,095 bytes, which go on the line; bytes after a NUL in
+// a piece are lost. A read error ends the scan as the end of the file does.
+//     "/* x */\r\tpackage com.acme;  // y\nclass A {}\n" -> "package com.acme;"
+//     "@A(\";\") package /* b.c */ a; // d\n"           -> "@A(\";\") package a;"
 Str ReadFirstStatement(FILE* source);
 
-// The number of directory levels a package declaration spans: the count of
-// dots plus one when the statement's first word is "package" (ended by one of
-// Java's blanks or by the statement's end), otherwise 0.
-//     PackageDepth("package com.acme;") -> 2
-//     PackageDepth("package")           -> 1
-//     PackageDepth("import a.b;")       -> 0
+// The number of directory levels a package declaration spans: when the
+// statement, past white space, comments and annotations, begins with the word
+// "package" followed by white space, a comment or the statement's end, one
+// more than the dots before its first ";" outside comments and literals;
+// otherwise 0 (also for "@interface").
+//     PackageDepth("package com.acme;")               -> 2
+//     PackageDepth("@A(\").\") package/*.*/ a.b;")  -> 2
+//     PackageDepth("package")                         -> 1
+//     PackageDepth("import a.b;")                     -> 0
 int PackageDepth(const char* statement);
 
 // Makes the package root of the file at path current, depth directories above

@@ -42,7 +42,7 @@ TEST(ReadFirstStatement, SourceLines)
         {"package", "package", 1},
         {"package com.acme", "package com.acme", 2},
         {"package a.b; package c.d.e;\n", "package a.b;", 2},
-        {"package /* x.y */ com.acme;\n", "package /* x.y */ com.acme;", 3},
+        {"package /* x.y */ com.acme;\n", "package com.acme;", 2},
         {"package com.acme.;\n", "package com.acme.;", 3},
         {"// comment\n\n      \npackage a.b;\n", "package a.b;", 2},
         {"/*\n * header\n */ package com.acme;\n", "package com.acme;", 2},
@@ -53,7 +53,7 @@ TEST(ReadFirstStatement, SourceLines)
         {"/* a */ /* b */ // c\n/* d */\tpackage a.b;", "package a.b;", 2},
         {"/* a\n b */ /* c\n */ package a.b.c;", "package a.b.c;", 3},
         {"/*/\npackage a.b;\n", "(no buffer)", 0},
-        {"x /* y */ package a.b;\n", "x /* y */ package a.b;", 0},
+        {"x /* y */ package a.b;\n", "x package a.b;", 0},
         {"", "(no buffer)", 0},
         {"/* never closed\npackage a.b;\n", "(no buffer)", 0},
         // A statement goes on past a comment that heads a later line.
@@ -64,6 +64,37 @@ TEST(ReadFirstStatement, SourceLines)
         {"package a.b;\n", "package a.b;", 2},
         {"package a.b; // the last line has no newline", "package a.b;", 2},
         {"\n\n\npackage x.y.z;", "package x.y.z;", 3},
+        // Annotations before the keyword, their literals and comments skipped whole.
+        {"@Deprecated package a.b;\n", "@Deprecated package a.b;", 2},
+        {"@NonNullApi\npackage org.example.core;\n", "@NonNullApi package org.example.core;", 3},
+        {"@A(\";)//*/.\") @b.C(x = ')', y = {\"\\\";\"}) package a.b;",
+         "@A(\";)//*/.\") @b.C(x = ')', y = {\"\\\";\"}) package a.b;", 2},
+        {"@A(\"\"\"\n  ; ) // \"\"\n  \"\"\")\npackage a.b.c;\n", "@A(\"\"\" ; ) // \"\" \"\"\") package a.b.c;", 3},
+        {"@A('\\'') @B(';') @C(')') package a;", "@A('\\'') @B(';') @C(')') package a;", 1},
+        {"@a.b.C(1) /* x.y */ @D // e;\npackage f.g;", "@a.b.C(1) @D package f.g;", 2},
+        {"@A(/* ) ; */ (x)) @ B . C package a.b;", "@A( (x)) @ B . C package a.b;", 2},
+        {"@A(;) package a.b;", "@A(;", 0},
+        {"@interface A { int x(); }", "@interface A { int x();", 0},
+        {"@ interface A {}\n", "@ interface A {}", 0},
+        {"@A(\"\n", "@A(\"", 0},
+        // Comments anywhere are white space; "/*/" does not close.
+        {"package com.acme. // moved\ntools;\n", "package com.acme. tools;", 3},
+        {"package com /* a.b */ .acme;\n", "package com .acme;", 2},
+        {"package/*x*/com.acme;\n", "package com.acme;", 2},
+        {"package//x.y\na;", "package a;", 1},
+        {"/*/ package a.b; */ package c;", "package c;", 1},
+        {"// /* x\npackage a.b;", "package a.b;", 2},
+        {"package a/b.c;", "package a/b.c;", 2},
+        // A carriage return alone ends a line too.
+        {"// x\rpackage a.b;\rclass A {}\r", "package a.b;", 2},
+        {"/*\r * x\r */\rpackage a.b.c;\r", "package a.b.c;", 3},
+        {"// x\r\npackage a\r.b\n;", "package a .b ;;", 2},
+        {"package\ra.b;", "package a.b;", 2},
+        {"package.a;", "package.a;", 0},
+        // Only the dots before the first ";" count.
+        {"package a.b\n; c.d;\n", "package a.b ; c.d;;", 2},
+        // Unicode escapes are not read.
+        {"\\u0070ackage a.b;", "\\u0070ackage a.b;", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.source);
@@ -83,13 +114,39 @@ TEST(ReadFirstStatement, CarriageReturnLineEnds)
 
 TEST(ReadFirstStatement, LongLinesAreReadInPieces)
 {
-    // 4,095 bytes per piece: the 5,000 "a"s split into two pieces joined by a blank.
+    // 4,095 bytes per piece, and a piece goes on its line.
     std::string line = "package " + std::string(5000, 'a') + ".b;\n";
-    std::string expected = "package " + std::string(4087, 'a') + " " + std::string(913, 'a') + ".b;";
-    EXPECT_EQ(expected, StatementOf(line));
-    // A piece that begins with "//" is a comment of its own.
+    EXPECT_EQ(line.substr(0, line.size() - 1), StatementOf(line));
     std::string commented = "package a" + std::string(4086, ' ') + "//.b.c;\n";
     EXPECT_EQ("package a", StatementOf(commented));
+    // A piece that fills the first block exactly, then a full piece that
+    // begins with ";": the most that a piece adds to the block.
+    std::string filled = "package " + std::string(4086, 'a');
+    std::string semicolon = ";" + std::string(4094, 'b');
+    EXPECT_EQ(filled + " " + semicolon + ";", StatementOf(filled + "\n" + semicolon));
+    // Tokens that a piece's end cuts: a comment's opening and closing, a text
+    // block's quotes, an escape, and a keyword on lines that end in CR alone.
+    struct Case { std::string head, tail, statement; int depth; };
+    const Case cases[] = {
+        {"/", "* a.b */ package c;", "package c;", 1},
+        {"/", "/ a.b\npackage c;", "package c;", 1},
+        {"/* x *", "/ package c;", "package c;", 1},
+        {"@A(\"", "\"\";\"\"\") package c;", "@A(\"\"\";\"\"\") package c;", 1},
+        {"@A(\"\"", "\";\"\"\") package c;", "@A(\"\"\";\"\"\") package c;", 1},
+        {"@A(\"x\\", "\";\") package c;", "@A(\"x\\\";\") package c;", 1},
+        {"@A(\"\"\"x\"", "\"\") package c;", "@A(\"\"\"x\"\"\") package c;", 1},
+        {"pack", "age c.d;\r", "package c.d;", 2},
+    };
+    for (const Case& c : cases) {
+        // The first piece ends one byte before the head's end, at it, or after it.
+        for (int shift = -1; shift <= 2; shift++) {
+            std::string source = "// x\r" + std::string(4090 - c.head.size() + shift, ' ') + c.head + c.tail;
+            SCOPED_TRACE(c.head + c.tail);
+            std::string statement = StatementOf(source);
+            EXPECT_EQ(c.statement, statement) << shift;
+            EXPECT_EQ(c.depth, PackageDepth(statement.c_str()));
+        }
+    }
 }
 
 TEST(ReadFirstStatement, SourceWithoutSemicolonIsReadWhole)
@@ -123,9 +180,12 @@ TEST(PackageDepth, Statements)
     const Case cases[] = {
         {"package com.acme;", 2}, {"package a.b.c.d;", 4}, {"package app;", 1},
         {"package", 1},           {"package ", 1},         {"package ...", 4},
-        {"packages a.b;", 0},     {" package a.b;", 0},    {"package;", 0},
+        {"packages a.b;", 0},     {"package;", 0},
         {"package\ta.b;", 2},     {"package\f\r", 1},      {"package\x0B a;", 0},
         {"", 0},                  {nullptr, 0},            {"import a.b;", 0},
+        {" package a.b;", 2},     {"@A package\n", 1},    {"@A(\"(\") package a;", 1},
+        {"@interface", 0},        {"@A(;) package a.b;", 0}, {"package a\"b.c;\".d;", 2},
+        {"package a.b // c.d\n;", 2}, {"/* a.b */ package c;", 1}, {"@A(\"\"\"", 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.depth, PackageDepth(c.statement)) << (c.statement ? c.statement : "(null)");

@@ -170,6 +170,14 @@ SOURCE_CASES = [
          only="wine", files={"drive/com/acme/Foo.java": b"package com.acme;\n"}),
     case("drive_root_no_package", SC, [r"{Y}\Foo.java"], ["Foo.java"], "{Y}\\",
          only="wine", files={"drive/Foo.java": b"class Foo {}\n"}),
+    # An annotated package, whose annotation's argument holds ";" and "//".
+    case("annotated_package_info", SC, [r"{R}\src\com\acme\package-info.java"],
+         ["com/acme/package-info.java"], r"{R}\src",
+         files={"src/com/acme/package-info.java":
+                b"/** The tools. */\n@Deprecated\n@Note(\"a; b // c\")\npackage com.acme;\n"}),
+    # Lines that end in a carriage return alone, which text mode leaves be.
+    case("cr_only_lines", SC, [r"{R}\src\com\acme\Foo.java"], ["com/acme/Foo.java"], r"{R}\src",
+         files={"src/com/acme/Foo.java": b"// x.y.z\r/* a.b\r */\rpackage com.acme;\rclass Foo {}\r"}),
 ]
 
 CLASS_CASES = [
