@@ -114,12 +114,15 @@ static unsigned long long DotsBeforeEnd(const char* at)
         unsigned long long plain = strcspn(at, ";/\"'");
         dots += DotsIn(at, plain);
         at += plain;
-        if (*at == '"' || *at == '\'')
+        if (*at == '"' || *at == '\'') {
             at = SkipLiteral(at);
-        else if (*at == '/')
-            at = SkipSpace(at) == at ? at + 1 : SkipSpace(at);
-        else
+        } else if (*at == '/') {
+            // A "/" that opens no comment is plain text.
+            const char* past = SkipSpace(at);
+            at = past == at ? at + 1 : past;
+        } else {
             return dots;
+        }
     }
 }
 
