@@ -763,9 +763,6 @@ class Run:
         return text
 
     def check(self, status, stdout, stderr, record):
-        expected_status = 0 if self.row["args"] is None else self.expected_status()[1]
-        if expected_status is not None:
-            check(status == expected_status, "exit status", expected_status, status)
         expected = self.expected_stdout()
         pattern = re.escape(expected).replace(re.escape(SECONDS), r"\d+\.\d\d")
         pattern = pattern.replace(re.escape(ANY), r"\S+")
@@ -773,6 +770,9 @@ class Run:
         own_output = re.search(("" if self.row["cmd_output"] and self.platform == "wine" else "^")
                                + pattern + r"\Z", stdout.decode("utf-8", "surrogateescape"))
         check(own_output is not None, "launcher's standard output", expected, stdout)
+        expected_status = 0 if self.row["args"] is None else self.expected_status()[1]
+        if expected_status is not None:
+            check(status == expected_status, "exit status", expected_status, status)
         needle = for_platform(self.row["stderr_has"], self.platform)
         if needle:
             check(self.fill(needle) in stderr, "standard error holds the line", needle, stderr)
