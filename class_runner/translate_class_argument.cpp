@@ -46,13 +46,16 @@ Str TranslateClassArgument(const char* argument)
 {
     // An option, a later argument or anything but a class file goes to the
     // Java launcher as it is.
-    if (FirstFileTaken || argument[0] == '-' || !HasExtension(argument, ".class"))
+    if (FirstFileTaken || argument[0] == '-')
         return Str(argument);
-    int depth = DepthOfSourceBeside(argument);
+    Str file = FileNamedBy(argument);
+    if (!HasExtension(file.c_str(), ".class"))
+        return Str(argument);
+    int depth = DepthOfSourceBeside(file.c_str());
     if (depth < 0)
-        depth = DepthOfClassFile(argument);
+        depth = DepthOfClassFile(file.c_str());
     // Neither tells the package: the class runs from its own directory.
     FirstFileTaken = depth >= 0;
-    Str classFile = EnterPackageRoot(argument, depth >= 0 ? depth : 0);
+    Str classFile = EnterPackageRoot(file.c_str(), depth >= 0 ? depth : 0);
     return WithoutLast(classFile.c_str(), 6);
 }

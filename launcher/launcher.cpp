@@ -1,18 +1,31 @@
 #include "launcher/launcher.h"
 
 #include <stdio.h>
+#include <string.h>
 
 #include "launcher/command_line.h"
 #include "launcher/platform.h"
 #include "launcher/status_line.h"
 
+// The tool's path made full when it names a folder, since cmd will look for
+// it from the package root; a bare name stays for cmd to find on PATH.
+//     "..\\jdk\\bin\\javac.exe", started in C:\\work -> "C:\\jdk\\bin\\javac.exe"
+//     "javac"                                   -> "javac"
+static Str FullToolPathOf(const char* toolPath)
+{
+    Str full = strpbrk(toolPath, "\\/:") ? FullPathOf(toolPath) : Str();
+    return full != "" ? full : Str(toolPath);
+}
+
 // The tool's path, then each argument translated and quoted, the whole
-// guarded against cmd.
+// guarded against cmd. The tool is found before any translation changes
+// the current directory.
 static Str CommandLineOf(int argc, char** argv, Translation translate)
 {
-    Str shortPath = ShortPathOf(argv[1]);
+    Str toolPath = FullToolPathOf(argv[1]);
+    Str shortPath = ShortPathOf(toolPath.c_str());
     bool wrapLine;
-    Str commandLine = ToolHeadOf(argv[1], shortPath.c_str(), &wrapLine);
+    Str commandLine = ToolHeadOf(toolPath.c_str(), shortPath.c_str(), &wrapLine);
     unsigned toolLength = commandLine.length();
     for (int i = 2; i < argc; i++) {
         Str translation = translate(argv[i]);
@@ -39,7 +52,6 @@ static Str WhyNotRunHere()
 static int RunTool(int argc, char** argv, Translation translate)
 {
     Str commandLine = CommandLineOf(argc, argv, translate);
-    KeepRunningOnBreak();
     unsigned long long start = Milliseconds();
     unsigned long status;
     Str reason = WhyNotRunHere();
@@ -52,6 +64,7 @@ static int RunTool(int argc, char** argv, Translation translate)
 
 int RunLauncher(int argc, char** argv, Translation translate, const char* usageFormat)
 {
+    KeepRunningOnBreak();
     int status = 0;
     if (argc < 2) {
         Str name = FileNameOf(argc > 0 ? argv[0] : nullptr);
@@ -59,6 +72,7 @@ int RunLauncher(int argc, char** argv, Translation translate, const char* usageF
     } else {
         status = RunTool(argc, argv, translate);
     }
+    DropTypedKeys();
     printf("\nPress any key to exit . . .\n");
     fflush(stdout);
     WaitForKey();

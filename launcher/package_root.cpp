@@ -14,6 +14,15 @@ static void EnterDirectoryOf(const char* path)
         ChangeDirectory(directory.c_str());
 }
 
+Str FileNamedBy(const char* path)
+{
+    Str full = FullPathOf(path);
+    if (full == "")
+        return Str(path);
+    Str longPath = LongPathOf(full.c_str());
+    return longPath != "" ? longPath : full;
+}
+
 Str EnterPackageRoot(const char* path, int depth)
 {
     // Every name the system opens for the file ("Foo.java", "..\\acme\\Foo.java",

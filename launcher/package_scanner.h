@@ -30,6 +30,12 @@ Str ReadFirstStatement(FILE* source);
 //     PackageDepth("import a.b;")                     -> 0
 int PackageDepth(const char* statement);
 
+// The file that path names, as the system opens it: made full, and long
+// where it has a long form, so that its extension and its folders are the
+// real ones; the path as given when it cannot be made full.
+//     "C:\\MYPROJ~1\\LONGCL~1.JAV" -> "C:\\My Project\\LongClassName.java"
+Str FileNamedBy(const char* path);
+
 // Makes the package root of the file at path current, depth directories above
 // the file's own (never above its drive), and returns the file's path below
 // it with "/" separators. Depth 0 makes the file's directory current and

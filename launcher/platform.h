@@ -12,6 +12,10 @@
 // The short form of path, or the empty text when it cannot be had.
 Str ShortPathOf(const char* path);
 
+// The long form of path ("LONGCL~1.JAV" -> "LongClassName.java"), or the
+// empty text when it cannot be had.
+Str LongPathOf(const char* path);
+
 // The current directory, or the empty text when it cannot be had.
 Str CurrentDirectory();
 
@@ -43,7 +47,12 @@ unsigned long long Milliseconds();
 // the exit code, or 128 plus the number of the signal that ended it).
 bool RunCommandLine(const char* commandLine, unsigned long* status, Str* reason);
 
+// Discards the keys typed on the console so far, so that only a key
+// pressed after the pause text ends the wait.
+void DropTypedKeys();
+
 // Waits for one key on the console, without echo; at once without a console.
+// Ctrl+C is no key.
 void WaitForKey();
 
 #endif

@@ -1,6 +1,7 @@
 // A stand-in for the launchers' system calls on POSIX hosts, for tests:
-// a path's backslashes become slashes at the system call, a short path is
-// the path itself, and the key comes from the terminal, never stdin.
+// a path's backslashes become slashes at the system call, a short or long
+// path is the path itself as the host names it, and the key comes from the
+// terminal, never stdin.
 #include "launcher/platform.h"
 
 #include <errno.h>
@@ -20,7 +21,13 @@ static Str SlashesFor(const char* path)
     return ReplaceAll(path, "\\", "/");
 }
 
+// The form the command line runs, with the host's separators.
 Str ShortPathOf(const char* path)
+{
+    return SlashesFor(path);
+}
+
+Str LongPathOf(const char* path)
 {
     return Str(path);
 }
@@ -93,12 +100,22 @@ bool RunCommandLine(const char* commandLine, unsigned long* status, Str* reason)
     return true;
 }
 
+void DropTypedKeys()
+{
+    int terminal = open("/dev/tty", O_RDONLY | O_NOCTTY);
+    if (terminal < 0)
+        return;
+    tcflush(terminal, TCIFLUSH);
+    close(terminal);
+}
+
 void WaitForKey()
 {
     int terminal = open("/dev/tty", O_RDONLY | O_NOCTTY);
     if (terminal < 0)
         return;
     // One byte in raw mode, without echo; then the terminal as it was.
+    // Ctrl+C stays a signal, which the launcher outlives.
     struct termios saved;
     if (tcgetattr(terminal, &saved) == 0) {
         struct termios raw = saved;

@@ -19,9 +19,19 @@ static DWORD CurrentDirectoryCall(const char* /*unused*/, char* buffer, DWORD si
     return GetCurrentDirectoryA(size, buffer);
 }
 
+static DWORD LongPathCall(const char* path, char* buffer, DWORD size)
+{
+    return GetLongPathNameA(path, buffer, size);
+}
+
 Str ShortPathOf(const char* path)
 {
     return Filled(ShortPathCall, path);
+}
+
+Str LongPathOf(const char* path)
+{
+    return Filled(LongPathCall, path);
 }
 
 Str CurrentDirectory()
@@ -110,17 +120,45 @@ bool RunCommandLine(const char* commandLine, unsigned long* status, Str* reason)
     return true;
 }
 
-void WaitForKey()
+// The console's input, or INVALID_HANDLE_VALUE without a console: _getch
+// reads the console itself, never standard input, and without one it would
+// wait on nothing. A console without a window (an editor's build run with
+// no window) has nobody to press a key either.
+static HANDLE OpenConsoleInput()
 {
-    // _getch reads the console itself, never standard input; without a
-    // console it would wait on nothing, so there is nothing to wait for.
+    if (!GetConsoleWindow())
+        return INVALID_HANDLE_VALUE;
     HANDLE console = CreateFileA("CONIN$", GENERIC_READ | GENERIC_WRITE,
                                  FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING, 0, NULL);
+    DWORD mode;
+    if (console != INVALID_HANDLE_VALUE && !GetConsoleMode(console, &mode)) {
+        CloseHandle(console);
+        return INVALID_HANDLE_VALUE;
+    }
+    return console;
+}
+
+// Some consoles (Wine's) take in the keys typed into the terminal only
+// while a process waits on their input: each flush follows a short wait,
+// until a wait brings nothing. Ten rounds at most, for a key held down.
+void DropTypedKeys()
+{
+    HANDLE console = OpenConsoleInput();
     if (console == INVALID_HANDLE_VALUE)
         return;
-    DWORD mode;
-    bool isConsole = GetConsoleMode(console, &mode);
+    for (int round = 0; round < 10 && WaitForSingleObject(console, 100) == WAIT_OBJECT_0; round++)
+        FlushConsoleInputBuffer(console);
+    FlushConsoleInputBuffer(console);
     CloseHandle(console);
-    if (isConsole)
-        _getch();
+}
+
+void WaitForKey()
+{
+    HANDLE console = OpenConsoleInput();
+    if (console == INVALID_HANDLE_VALUE)
+        return;
+    CloseHandle(console);
+    // _getch turns processed input off, so Ctrl+C comes as a key, 3.
+    while (_getch() == 3) {
+    }
 }

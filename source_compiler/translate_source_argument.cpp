@@ -9,13 +9,14 @@ Str TranslateSourceArgument(const char* argument)
 {
     // An option, a later argument or anything but a source that can be
     // opened goes to the compiler as it is.
-    if (FirstFileTaken || argument[0] == '-' || !HasExtension(argument, ".java"))
+    if (FirstFileTaken || argument[0] == '-')
         return Str(argument);
-    FILE* source = OpenDiskFile(argument, "r");
+    Str file = FileNamedBy(argument);
+    FILE* source = HasExtension(file.c_str(), ".java") ? OpenDiskFile(file.c_str(), "r") : nullptr;
     if (!source)
         return Str(argument);
     FirstFileTaken = true;
     Str statement = ReadFirstStatement(source);
     fclose(source);
-    return EnterPackageRoot(argument, PackageDepth(statement.c_str()));
+    return EnterPackageRoot(file.c_str(), PackageDepth(statement.c_str()));
 }

@@ -1,6 +1,7 @@
 // A stand-in for a Java tool in the end-to-end tests: it writes down how it
 // was started and exits with the status that RECORDER_STATUS gives (decimal
-// or 0x hex; 0 without it), or runs until it is stopped for "forever". The file named by RECORDER_OUT receives the
+// or 0x hex; 0 without it), after RECORDER_SLEEP milliseconds, or runs
+// until it is stopped for "forever". The file named by RECORDER_OUT receives the
 // current directory and a line feed, then on Windows the raw command line
 // and a line feed (the launcher's quoting is what is under test), and then
 // every argument after the program's name, each followed by a NUL: as the C
@@ -13,17 +14,19 @@
 
 #ifdef _WIN32
 #include <windows.h>
-#define SleepASecond() Sleep(1000)
+#define SleepMilliseconds(count) Sleep(count)
 #else
 #include <unistd.h>
-#define SleepASecond() sleep(1)
+#define SleepMilliseconds(count) usleep((count) * 1000)
 #endif
 
 static int ExitStatus()
 {
     const char* status = getenv("RECORDER_STATUS");
+    const char* sleep = getenv("RECORDER_SLEEP");
+    SleepMilliseconds(sleep ? strtoul(sleep, nullptr, 0) : 0);
     while (status && strcmp(status, "forever") == 0)
-        SleepASecond();
+        SleepMilliseconds(1000);
     return status ? (int)strtoul(status, nullptr, 0) : 0;
 }
 
@@ -40,6 +43,14 @@ static void WriteUtf8(FILE* out, const wchar_t* text)
 
 int wmain(int argc, wchar_t** argv)
 {
+    // "--short-path PATH" prints PATH's short form instead, for the tests
+    // that name a file by it.
+    if (argc == 3 && wcscmp(argv[1], L"--short-path") == 0) {
+        static wchar_t shortPath[32768];
+        DWORD length = GetShortPathNameW(argv[2], shortPath, 32768);
+        WriteUtf8(stdout, length > 0 && length < 32768 ? shortPath : L"");
+        return length > 0 && length < 32768 ? 0 : 1;
+    }
     const wchar_t* outPath = _wgetenv(L"RECORDER_OUT");
     FILE* out = outPath ? _wfopen(outPath, L"wb") : nullptr;
     if (!out)

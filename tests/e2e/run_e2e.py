@@ -107,7 +107,7 @@ HEADER = {"src/com/acme/Foo.java": b"/* Copyright 2026 ACME */\n\tpackage\tcom.a
 
 def case(name, launcher, args, expect, cwd="{R}\\here", files=None, start="here",
          only=None, tool="bin", locked=(), stderr_has=None, argv0=None, cmd_output=False,
-         exit_with=None, ends=None, no_interpreter=False):
+         exit_with=None, ends=None, no_interpreter=False, tool_named=None, short=None):
     """One row: args (None: the launcher's name alone) and the translations
     the tool must get (None: the tool must not run), and the tool's current
     directory. expect, cwd, stderr_has and ends may be dicts by platform.
@@ -115,12 +115,16 @@ def case(name, launcher, args, expect, cwd="{R}\\here", files=None, start="here"
     launcher's own output. exit_with: the status the recorder exits with;
     ends: the status the launcher must report, when not that one (ANY: any
     status; a NotRun: the tool could not be run). no_interpreter: under Wine,
-    the launcher runs with COMSPEC naming no file and an empty PATH."""
+    the launcher runs with COMSPEC naming no file (or the folder it names)
+    and an empty PATH. tool_named: the tool's path as the launcher is given
+    it (".exe" added under Wine): relative to start, or a bare name found on
+    PATH. short: the file whose short form {SHORT} stands for (Wine)."""
     return dict(name=launcher + "." + name, launcher=launcher, args=args,
                 expect=expect, cwd=cwd, files=dict(files or {}), start=start,
                 only=only, tool=tool, locked=locked,
                 stderr_has=stderr_has, argv0=argv0, cmd_output=cmd_output,
-                exit_with=exit_with, ends=ends, no_interpreter=no_interpreter)
+                exit_with=exit_with, ends=ends, no_interpreter=no_interpreter,
+                tool_named=tool_named, short=short)
 
 
 SC, CR = "source_compiler", "class_runner"
@@ -250,15 +254,30 @@ def driver_cases(launcher, file_arg, translated):
         case("tool_status_minus_1", launcher, [], [], exit_with="0xFFFFFFFF"),
         case("no_interpreter", launcher, ["-g"], None, only="wine", no_interpreter=True,
              ends=NO_INTERPRETER),
+        case("comspec_folder", launcher, ["-g"], None, only="wine", no_interpreter="C:\\windows",
+             ends=NO_INTERPRETER),
         # Wine's short name of "my tools" heads the line.
         case("tool_with_blank", launcher, ["-g", file_arg], ["-g", translated], r"{R}\src",
              only="wine", tool="blank", files={**ACME_FOO, **APP_MAIN}),
     ]
 
 
+def tool_path_cases(launcher, file_arg, translated):
+    """A tool named relative to where the launcher starts, or bare on PATH,
+    is found although the package root is entered before it runs."""
+    names = [("up", r"..\jdk\recorder", "here"), ("below", r"jdk\recorder", "."),
+             ("dot_first", r".\jdk\recorder", "."), ("slash", "jdk/recorder", "."),
+             ("dot_inside", r"jdk\.\recorder", "."), ("bare_on_path", "recorder", "here")]
+    return [case("tool_path." + name, launcher, ["-g", file_arg], ["-g", translated], r"{R}\src",
+                 start=start, tool="jdk", tool_named=named, files={**ACME_FOO, **APP_MAIN})
+            for name, named, start in names]
+
+
 SOURCE_FILE, CLASS_FILE = r"{R}\src\com\acme\Foo.java", r"{R}\src\com\acme\Foo.class"
 DRIVER_CASES = (driver_cases(SC, SOURCE_FILE, "com/acme/Foo.java")
-                + driver_cases(CR, CLASS_FILE, "com/acme/Foo"))
+                + driver_cases(CR, CLASS_FILE, "com/acme/Foo")
+                + tool_path_cases(SC, SOURCE_FILE, "com/acme/Foo.java")
+                + tool_path_cases(CR, CLASS_FILE, "com/acme/Foo"))
 
 def hostile_cases(launcher, source, taken, skipped):
     """source(path) is the argument naming the source at path ("x/Y.java"),
@@ -405,6 +424,16 @@ def network_cases(launcher, name_of):
                      r"cmd cannot work in the network folder {N}\src; map it to a drive letter and start from there"))]
 
 
+def short_name_cases(launcher, extension, translated):
+    """A file named by its short form (Wine): the root and the name below it
+    come from its long form."""
+    name = "MySources/com/acme/LongClassName" + extension
+    files = {"MySources/com/acme/LongClassName.java": b"package com.acme;\n",
+             "MySources/com/acme/LongClassName.class": class_file("com/acme/LongClassName")}
+    return [case("paths.short_name", launcher, ["-g", "{SHORT}"], ["-g", translated], r"{R}\MySources",
+                 only="wine", files=files, short=name)]
+
+
 CLASS_BESIDE = {**ACME_FOO, "src/com/acme/Foo.class": class_file("com/acme/Foo")}
 CLASS_APART = {"classes/com/acme/Foo.class": class_file("com/acme/Foo")}
 PATH_CASES = (path_cases(SC, ".java", "src", ACME_FOO, "com/acme/Foo.java")
@@ -413,7 +442,9 @@ PATH_CASES = (path_cases(SC, ".java", "src", ACME_FOO, "com/acme/Foo.java")
                  for c in path_cases(CR, ".class", "classes", CLASS_APART, "com/acme/Foo")]
               + drive_root_cases(SC, "Foo.java", "Foo.java") + drive_root_cases(CR, "Foo.class", "Foo")
               + network_cases(SC, lambda name: name + ".java")
-              + network_cases(CR, lambda name: name + ".class"))
+              + network_cases(CR, lambda name: name + ".class")
+              + short_name_cases(SC, ".java", "com/acme/LongClassName.java")
+              + short_name_cases(CR, ".class", "com/acme/LongClassName"))
 
 CASES = SOURCE_CASES + CLASS_CASES + DRIVER_CASES + HOSTILE_CASES + PATH_CASES
 
@@ -474,7 +505,7 @@ TOOLS = {
     "bin": ("bin", "{T}"), "missing": ("bin", "{T}"),
     "blank": ("my tools", "{T}"), "missing_blank": ("my tools", '"{T}"'),
     "blank_no_short": ("my tools", '"{T}"'), "ampersand": ("r&d (x)", '"{T}"'),
-    "long": (os.path.join(*["d" * 100] * 10), "{T}"),
+    "long": (os.path.join(*["d" * 100] * 10), "{T}"), "jdk": ("jdk", "{T}"),
     "unicode": ("工具", "{T}"),
 }
 
@@ -654,7 +685,7 @@ class Run:
     def __init__(self, row, options):
         self.row, self.options, self.platform = row, options, options.platform
         self.root = make_root()
-        self.drive = self.share = None
+        self.drive = self.share = self.short = None
         self.user, self.note = locked_file_user(self.platform) if row["locked"] else (None, None)
 
     def placeholders(self):
@@ -667,6 +698,8 @@ class Run:
             values["{Y}"] = self.drive.letter
         if self.share:
             values["{N}"] = self.share.path
+        if self.short:
+            values["{SHORT}"] = self.short
         return values
 
     def fill(self, text):
@@ -689,6 +722,22 @@ class Run:
             self.share = Share(self.root)
         self.tool, self.head = place_tool(self.root, row["tool"], self.options.recorder,
                                                 self.platform)
+        if row["tool_named"]:
+            self.tool = row["tool_named"] + (".exe" if self.platform == "wine" else "")
+            if not re.search(r"[\\/:]", self.tool):
+                self.head = self.tool
+        if row["short"]:
+            self.short = self.short_form(row["short"])
+
+    def short_form(self, path):
+        """Wine's short form of the case's file at path, as the recorder asks for it."""
+        out = os.path.join(self.root, "short.out")
+        run(WINE + [self.options.recorder, "--short-path", windows_path(os.path.join(self.root, path))],
+            self.root, dict(os.environ), out, os.devnull, TIMEOUT)
+        short = read(out).decode("utf-8")
+        if "~" not in short:
+            raise Failure("Wine made no short form of %s: %r" % (path, short))
+        return short
 
     def expected_translations(self):
         expect = for_platform(self.row["expect"], self.platform)
@@ -708,13 +757,21 @@ class Run:
         env["RECORDER_OUT"] = windows_path(record) if self.platform == "wine" else record
         if row["exit_with"]:
             env["RECORDER_STATUS"] = row["exit_with"]
+        if self.tool == self.head and row["tool_named"]:
+            # A bare name: cmd finds it on Wine's PATH, which WINEPATH adds to.
+            jdk = os.path.join(self.root, "jdk")
+            if self.platform == "wine":
+                env["WINEPATH"] = windows_path(jdk)
+            else:
+                env["PATH"] = jdk + os.pathsep + env["PATH"]
         self.env = env
         if self.user:
             # The user may not reach the build: the launcher runs from the case's directory.
             program = shutil.copy(program, self.root)
             os.chmod(self.root, 0o755)
         if row["no_interpreter"]:
-            line = "set COMSPEC=Z:\\none\\cmd.exe&& set PATH=&& " + " ".join([windows_path(program)] + line_args)
+            comspec = row["no_interpreter"] if row["no_interpreter"] is not True else "Z:\\none\\cmd.exe"
+            line = "set COMSPEC=%s&& set PATH=&& " % comspec + " ".join([windows_path(program)] + line_args)
             command, executable = WINE + ["cmd", "/c", line], None
         elif self.platform == "wine":
             command, executable = WINE + [program] + line_args, None
