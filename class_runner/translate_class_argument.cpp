@@ -1,6 +1,7 @@
 #include "class_runner/translate_class_argument.h"
 
 #include "launcher/class_file.h"
+#include "launcher/misplaced_note.h"
 #include "launcher/package_scanner.h"
 #include "launcher/platform.h"
 
@@ -13,8 +14,8 @@ static Str WithoutLast(const char* text, unsigned count)
 }
 
 // The package depth of the source beside the class file (Foo.java beside
-// Foo.class); -1 when there is none that can be opened.
-static int DepthOfSourceBeside(const char* classFile)
+// Foo.class), and its package; -1 when there is none that can be opened.
+static int DepthOfSourceBeside(const char* classFile, Str* package)
 {
     Str sourcePath = WithoutLast(classFile, 5) + "java";
     FILE* source = OpenDiskFile(sourcePath.c_str(), "r");
@@ -22,12 +23,13 @@ static int DepthOfSourceBeside(const char* classFile)
         return -1;
     Str statement = ReadFirstStatement(source);
     fclose(source);
-    return PackageDepth(statement.c_str());
+    return PackageDepth(statement.c_str(), package);
 }
 
 // The package depth of the class that the class file defines: one level
-// per "/" of its name (com/acme/Foo -> 2); -1 when it is no class file.
-static int DepthOfClassFile(const char* classFile)
+// per "/" of its name (com/acme/Foo -> 2), and its package (com.acme); -1
+// when it is no class file.
+static int DepthOfClassFile(const char* classFile, Str* package)
 {
     FILE* file = OpenDiskFile(classFile, "rb");
     if (!file)
@@ -39,6 +41,9 @@ static int DepthOfClassFile(const char* classFile)
     int depth = 0;
     for (const char* at = name.c_str(); *at; at++)
         depth += *at == '/';
+    Str path = ReplaceAll(name.c_str(), "/", "\\");
+    Str folders = DirectoryOf(path.c_str());
+    *package = ReplaceAll(folders.c_str(), "\\", ".");
     return depth;
 }
 
@@ -51,11 +56,13 @@ Str TranslateClassArgument(const char* argument)
     Str file = FileNamedBy(argument);
     if (!HasExtension(file.c_str(), ".class"))
         return Str(argument);
-    int depth = DepthOfSourceBeside(file.c_str());
+    Str package;
+    int depth = DepthOfSourceBeside(file.c_str(), &package);
     if (depth < 0)
-        depth = DepthOfClassFile(file.c_str());
+        depth = DepthOfClassFile(file.c_str(), &package);
     // Neither tells the package: the class runs from its own directory.
     FirstFileTaken = depth >= 0;
     Str classFile = EnterPackageRoot(file.c_str(), depth >= 0 ? depth : 0);
+    SayIfMisplaced(package.c_str(), file.c_str(), classFile.c_str());
     return WithoutLast(classFile.c_str(), 6);
 }

@@ -4,6 +4,8 @@
 #include <limits.h>
 #include <string.h>
 
+#include "text/heap.h"
+
 // The text past Java's white space and comments at `at`.
 //     SkipSpace(" /* a */ // b\n\tc") -> "c"
 static const char* SkipSpace(const char* at)
@@ -105,28 +107,33 @@ static unsigned long long DotsIn(const char* at, unsigned long long length)
     return dots;
 }
 
-// The number of dots before the first ";" outside comments and literals.
-//     DotsBeforeEnd(" a /* b.c */ .d; e.f") -> 1
-static unsigned long long DotsBeforeEnd(const char* at)
+// The name at `at`, up to the first ";" outside comments and literals,
+// without its white space, comments and literals.
+//     NameBeforeEnd(" com /* b.c */ .acme; e.f") -> "com.acme"
+static Str NameBeforeEnd(const char* at)
 {
-    unsigned long long dots = 0;
+    char* name = NewBytes(strlen(at) + 1ull);
+    unsigned long long length = 0;
     for (;;) {
-        unsigned long long plain = strcspn(at, ";/\"'");
-        dots += DotsIn(at, plain);
+        unsigned long long plain = strcspn(at, ";/\"' \t\f\r\n");
+        memcpy(name + length, at, plain);
+        length += plain;
         at += plain;
-        if (*at == '"' || *at == '\'') {
+        const char* past = SkipSpace(at);
+        if (past != at)
+            at = past;
+        else if (*at == '"' || *at == '\'')
             at = SkipLiteral(at);
-        } else if (*at == '/') {
-            // A "/" that opens no comment is plain text.
-            const char* past = SkipSpace(at);
-            at = past == at ? at + 1 : past;
-        } else {
-            return dots;
-        }
+        else if (*at == '/')
+            name[length++] = *at++;  // a "/" that opens no comment
+        else
+            break;
     }
+    name[length] = '\0';
+    return AdoptBytes(ResizeBytes(name, length + 1));
 }
 
-int PackageDepth(const char* statement)
+int PackageDepth(const char* statement, Str* packageName)
 {
     if (!statement)
         return 0;
@@ -137,6 +144,9 @@ int PackageDepth(const char* statement)
     const char* name = keyword + 7;
     if (*name != '\0' && SkipSpace(name) == name)
         return 0;
-    unsigned long long dots = DotsBeforeEnd(name);
+    Str found = NameBeforeEnd(name);
+    unsigned long long dots = DotsIn(found.c_str() ? found.c_str() : "", found.length());
+    if (packageName)
+        *packageName = found;
     return dots < INT_MAX ? (int)dots + 1 : INT_MAX;
 }

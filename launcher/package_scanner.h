@@ -23,12 +23,14 @@ Str ReadFirstStatement(FILE* source);
 // statement, past white space, comments and annotations, begins with the word
 // "package" followed by white space, a comment or the statement's end, one
 // more than the dots before its first ";" outside comments and literals;
-// otherwise 0 (also for "@interface").
+// otherwise 0 (also for "@interface"). With packageName, a declaration's
+// name goes there: the text before that ";" without white space, comments
+// and literals.
 //     PackageDepth("package com.acme;")               -> 2
-//     PackageDepth("@A(\").\") package/*.*/ a.b;")  -> 2
-//     PackageDepth("package")                         -> 1
+//     PackageDepth("@A(\").\") package/*.*/ a.b;")  -> 2, name "a.b"
+//     PackageDepth("package")                         -> 1, name ""
 //     PackageDepth("import a.b;")                     -> 0
-int PackageDepth(const char* statement);
+int PackageDepth(const char* statement, Str* packageName = nullptr);
 
 // The file that path names, as the system opens it: made full, and long
 // where it has a long form, so that its extension and its folders are the

@@ -1,5 +1,6 @@
 #include "source_compiler/translate_source_argument.h"
 
+#include "launcher/misplaced_note.h"
 #include "launcher/package_scanner.h"
 #include "launcher/platform.h"
 
@@ -18,5 +19,8 @@ Str TranslateSourceArgument(const char* argument)
     FirstFileTaken = true;
     Str statement = ReadFirstStatement(source);
     fclose(source);
-    return EnterPackageRoot(file.c_str(), PackageDepth(statement.c_str()));
+    Str package;
+    Str below = EnterPackageRoot(file.c_str(), PackageDepth(statement.c_str(), &package));
+    SayIfMisplaced(package.c_str(), file.c_str(), below.c_str());
+    return below;
 }

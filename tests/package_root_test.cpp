@@ -1,3 +1,4 @@
+#include "launcher/misplaced_note.h"
 #include "launcher/package_scanner.h"
 #include "launcher/platform.h"
 
@@ -118,3 +119,32 @@ TEST_F(PackageRoot, FileInADriveRootEntersTheRootItself)
     EXPECT_EQ("C:\\", Current());
 }
 #endif
+
+TEST(MisplacedNote, FoldersAgainstThePackage)
+{
+    struct Case { const char *package, *file, *below, *note; };
+    const Case cases[] = {
+        {"hello", "C:\\work\\Desktop\\Foo.java", "Desktop/Foo.java",
+         "note: package hello needs Foo.java in a folder hello\\; it is in C:\\work\\Desktop\\"},
+        {"com.acme", "C:\\src\\com\\acme\\Foo.java", "com/acme/Foo.java", nullptr},
+        {"com.ACME", "C:\\src\\com\\Acme\\Foo.class", "com/Acme/Foo.class", nullptr},
+        {"com.acmex", "C:\\src\\com\\acme\\Foo.java", "com/acme/Foo.java",
+         "note: package com.acmex needs Foo.java in a folder com\\acmex\\; it is in C:\\src\\com\\acme\\"},
+        // A name beyond ASCII or with a Unicode escape may be any folder; an ASCII one may not.
+        {"com.acm\xC3\xA9", "C:\\src\\com\\acme\\Foo.java", "com/acme/Foo.java", nullptr},
+        {"com.\\u0061cme", "C:\\src\\com\\acme\\Foo.java", "com/acme/Foo.java", nullptr},
+        {"com.acme", "C:\\src\\com\\acm\xC3\xA9\\Foo.java", "com/acm\xC3\xA9/Foo.java",
+         "note: package com.acme needs Foo.java in a folder com\\acme\\; it is in C:\\src\\com\\acm\xC3\xA9\\"},
+        // Fewer folders than names: the climb stopped at a drive's or a share's root.
+        {"com.acme", "C:\\acme\\Foo.java", "acme/Foo.java",
+         "note: package com.acme needs Foo.java in a folder com\\acme\\; it is in C:\\acme\\"},
+        {"a.b", "C:\\Foo.class", "Foo.class", "note: package a.b needs Foo.class in a folder a\\b\\; it is in C:\\"},
+        {"a", "\\\\srv\\share\\Foo.java", "Foo.java",
+         "note: package a needs Foo.java in a folder a\\; it is in \\\\srv\\share\\"},
+        // A package without a name is javac's to report.
+        {"", "C:\\Foo.java", "Foo.java", nullptr}, {"a..b", "C:\\Foo.java", "Foo.java", nullptr},
+        {".a", "C:\\x\\Foo.java", "x/Foo.java", nullptr}, {"a.", "C:\\x\\Foo.java", "x/Foo.java", nullptr},
+    };
+    for (const Case& c : cases)
+        EXPECT_STREQ(c.note, MisplacedNote(c.package, c.file, c.below).c_str()) << c.package << " " << c.below;
+}

@@ -190,3 +190,17 @@ TEST(PackageDepth, Statements)
     for (const Case& c : cases)
         EXPECT_EQ(c.depth, PackageDepth(c.statement)) << (c.statement ? c.statement : "(null)");
 }
+
+TEST(PackageDepth, NameWithoutBlanksCommentsAndLiterals)
+{
+    struct Case { const char *statement, *name; };
+    const Case cases[] = {
+        {"package com . /* x.y */ acme\n;", "com.acme"}, {"@A(\"b.c\") package\ta.\"x.y\"b;", "a.b"},
+        {"package", ""},                                  {"package a/b.c; d.e", "a/b.c"},
+    };
+    for (const Case& c : cases) {
+        Str name("unset");
+        PackageDepth(c.statement, &name);
+        EXPECT_STREQ(c.name, name.c_str() ? name.c_str() : "") << c.statement;
+    }
+}

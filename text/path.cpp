@@ -21,15 +21,17 @@ static char LowerCase(char c)
     return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c;
 }
 
-bool HasExtension(const char* path, const char* extension)
+bool SameIgnoringCase(const char* a, const char* b, unsigned count)
 {
-    unsigned length = SafeLength(path), extensionLength = SafeLength(extension);
-    if (length < extensionLength)
-        return false;
-    const char* tail = path + (length - extensionLength);
-    for (unsigned i = 0; i < extensionLength; i++) {
-        if (LowerCase(tail[i]) != LowerCase(extension[i]))
+    for (unsigned i = 0; i < count; i++) {
+        if (LowerCase(a[i]) != LowerCase(b[i]))
             return false;
     }
     return true;
+}
+
+bool HasExtension(const char* path, const char* extension)
+{
+    unsigned length = SafeLength(path), extensionLength = SafeLength(extension);
+    return length >= extensionLength && SameIgnoringCase(path + (length - extensionLength), extension, extensionLength);
 }

@@ -14,6 +14,11 @@ Str FileNameOf(const char* path);
 //     DirectoryOf("C:\\Hello.class")       -> "C:"
 Str DirectoryOf(const char* path);
 
+// Whether the count bytes at a and at b are the same, ASCII letters in
+// either case, as Windows compares names.
+//     SameIgnoringCase("Acme", "aCME", 4) -> true
+bool SameIgnoringCase(const char* a, const char* b, unsigned count);
+
 // Whether the path ends with extension, letters compared without case.
 //     HasExtension("C:\\work\\Foo.JAVA", ".java") -> true
 bool HasExtension(const char* path, const char* extension);

@@ -107,7 +107,7 @@ HEADER = {"src/com/acme/Foo.java": b"/* Copyright 2026 ACME */\n\tpackage\tcom.a
 
 def case(name, launcher, args, expect, cwd="{R}\\here", files=None, start="here",
          only=None, tool="bin", locked=(), stderr_has=None, argv0=None, cmd_output=False,
-         exit_with=None, ends=None, no_interpreter=False, tool_named=None, short=None):
+         exit_with=None, ends=None, no_interpreter=False, tool_named=None, short=None, note=None):
     """One row: args (None: the launcher's name alone) and the translations
     the tool must get (None: the tool must not run), and the tool's current
     directory. expect, cwd, stderr_has and ends may be dicts by platform.
@@ -118,13 +118,14 @@ def case(name, launcher, args, expect, cwd="{R}\\here", files=None, start="here"
     the launcher runs with COMSPEC naming no file (or the folder it names)
     and an empty PATH. tool_named: the tool's path as the launcher is given
     it (".exe" added under Wine): relative to start, or a bare name found on
-    PATH. short: the file whose short form {SHORT} stands for (Wine)."""
+    PATH. short: the file whose short form {SHORT} stands for (Wine). note:
+    the note that the file's folders do not spell its package, after "note: "."""
     return dict(name=launcher + "." + name, launcher=launcher, args=args,
                 expect=expect, cwd=cwd, files=dict(files or {}), start=start,
                 only=only, tool=tool, locked=locked,
                 stderr_has=stderr_has, argv0=argv0, cmd_output=cmd_output,
                 exit_with=exit_with, ends=ends, no_interpreter=no_interpreter,
-                tool_named=tool_named, short=short)
+                tool_named=tool_named, short=short, note=note)
 
 
 SC, CR = "source_compiler", "class_runner"
@@ -169,7 +170,8 @@ SOURCE_CASES = [
     case("bare_name_with_package", SC, ["Foo.java"], ["com/acme/Foo.java"], r"{R}\src",
          start="src/com/acme", files=ACME_FOO),
     case("deeper_than_path", SC, [r"{Y}\acme\Foo.java"], ["acme/Foo.java"], "{Y}\\",
-         only="wine", files={"drive/acme/Foo.java": b"package com.acme;\n"}),
+         only="wine", files={"drive/acme/Foo.java": b"package com.acme;\n"},
+         note=r"package com.acme needs Foo.java in a folder com\acme\; it is in {Y}\acme" + "\\"),
     case("drive_root_package", SC, [r"{Y}\com\acme\Foo.java"], ["com/acme/Foo.java"], "{Y}\\",
          only="wine", files={"drive/com/acme/Foo.java": b"package com.acme;\n"}),
     case("drive_root_no_package", SC, [r"{Y}\Foo.java"], ["Foo.java"], "{Y}\\",
@@ -179,6 +181,12 @@ SOURCE_CASES = [
          ["com/acme/package-info.java"], r"{R}\src",
          files={"src/com/acme/package-info.java":
                 b"/** The tools. */\n@Deprecated\n@Note(\"a; b // c\")\npackage com.acme;\n"}),
+    # Folders that do not spell the package: a note, and the tool runs all the same.
+    case("misplaced", SC, [r"{R}\work\Desktop\Foo.java"], ["Desktop/Foo.java"], r"{R}\work",
+         files={"work/Desktop/Foo.java": b"package hello;\n"},
+         note=r"package hello needs Foo.java in a folder hello\; it is in {R}\work\Desktop" + "\\"),
+    case("folders_in_other_case", SC, [r"{R}\src\com\Acme\Foo.java"], ["com/Acme/Foo.java"], r"{R}\src",
+         files={"src/com/Acme/Foo.java": b"package com.acme;\n"}),
     # Lines that end in a carriage return alone, which text mode leaves be.
     case("cr_only_lines", SC, [r"{R}\src\com\acme\Foo.java"], ["com/acme/Foo.java"], r"{R}\src",
          files={"src/com/acme/Foo.java": b"// x.y.z\r/* a.b\r */\rpackage com.acme;\rclass Foo {}\r"}),
@@ -219,6 +227,9 @@ CLASS_CASES = [
     # Without a source beside it, the class file names its own package.
     case("class_file_apart", CR, [r"{R}\classes\com\acme\Foo.class", "x"], ["com/acme/Foo", "x"],
          r"{R}\classes", files={"classes/com/acme/Foo.class": class_file("com/acme/Foo")}),
+    case("class_file_misplaced", CR, [r"{R}\classes\a\Foo.class"], ["classes/a/Foo"], r"{R}",
+         files={"classes/a/Foo.class": class_file("com/acme/Foo")},
+         note=r"package com.acme needs Foo.class in a folder com\acme\; it is in {R}\classes\a" + "\\"),
     case("class_file_no_package", CR, [r"{R}\classes\Foo.class"], ["Foo"], r"{R}\classes",
          files={"classes/Foo.class": class_file("Foo")}),
     case("class_file_broken", CR, [r"{R}\classes\Cut.class", r"{R}\lib\a\Foo.class"],
@@ -231,7 +242,8 @@ CLASS_CASES = [
     case("bare_name_with_package", CR, ["Foo.class"], ["com/acme/Foo"], r"{R}\src",
          start="src/com/acme", files=ACME_FOO),
     case("deeper_than_path", CR, [r"{Y}\Foo.class"], ["Foo"], "{Y}\\",
-         only="wine", files={"drive/Foo.java": b"package a.b;\n"}),
+         only="wine", files={"drive/Foo.java": b"package a.b;\n"},
+         note=r"package a.b needs Foo.class in a folder a\b\; it is in {Y}" + "\\"),
     case("drive_root_no_package", CR, [r"{Y}\Bar.class"], ["Bar"], "{Y}\\",
          only="wine", files={"drive/Bar.java": b"class Bar {}\n"}),
     case("drive_root_missing_source", CR, [r"{Y}\Gone.class"], ["Gone"], "{Y}\\",
@@ -411,8 +423,9 @@ def drive_root_cases(launcher, name, translated):
     """A bare name and a drive-relative one while a drive's root is current
     (Wine): one backslash after the drive, never two."""
     files = {"drive/" + name: b"package a.b;\n", "drive/Foo.java": b"package a.b;\n"}
+    note = r"package a.b needs %s in a folder a\b\; it is in {Y}" % name + "\\"
     return [dict(case("paths.drive_root_" + kind, launcher, [arg], [translated], "{Y}\\",
-                      start="drive", only="wine", files=files), drive=True)
+                      start="drive", only="wine", files=files, note=note), drive=True)
             for kind, arg in (("bare_name", name), ("drive_relative", "{Y}" + name))]
 
 
@@ -815,6 +828,8 @@ class Run:
                 text = "\n%s exited with status %s after %s s%s" % (
                     name, status, SECONDS, meaning.get(status, ""))
         text += PAUSE
+        if self.row["note"]:
+            text = "note: " + self.fill(self.row["note"]) + "\n" + text
         if self.platform == "wine":
             text = text.replace("\n", "\r\n")
         return text
