@@ -7,17 +7,67 @@
 // A line is read in pieces of at most this many bytes, its NUL included.
 static const unsigned LineSize = 4096;
 
-// Java's blanks within a line: the blank, a tab and a form feed.
-static const char JavaBlanks[] = " \t\f";
+// What the scan is inside of. A literal runs to its closing quote, over
+// line ends too: in a valid source no quote stands outside a literal. In code
+// and in literals, the lexing is also the class of the bytes that end a run.
+enum Lexing : unsigned char {
+    InCode = 1, InString = 2, InChar = 4, InTextBlock = 8, InLineComment = 16, InBlockComment = 32
+};
+// The class of Java's blanks within a line.
+static const unsigned char Blank = 64;
+
+// The classes of each byte: one table for every run, where a byte set built
+// per run would cost each line several times over. NUL ends every piece and
+// so every run; line ends end them all too.
+struct ByteClasses {
+    unsigned char of[256];
+};
+
+// Adds the classes to each of the bytes.
+static constexpr void AddClasses(ByteClasses* table, const char* bytes, unsigned char classes)
+{
+    for (; *bytes; bytes++)
+        table->of[(unsigned char)*bytes] |= classes;
+}
+
+static constexpr ByteClasses ClassesOfBytes()
+{
+    const unsigned char everyRun = InCode | InString | InChar | InTextBlock;
+    ByteClasses table = {};
+    table.of[0] = everyRun;
+    AddClasses(&table, "\r\n", everyRun);
+    AddClasses(&table, "/;\"'", InCode);
+    AddClasses(&table, "\"\\", InString | InTextBlock);
+    AddClasses(&table, "'\\", InChar);
+    // The blank, a tab and a form feed.
+    AddClasses(&table, " \t\f", Blank);
+    return table;
+}
+
+static constexpr ByteClasses Classes = ClassesOfBytes();
+
+static unsigned char ClassOf(char c)
+{
+    return Classes.of[(unsigned char)c];
+}
 
 static bool IsJavaBlank(char c)
 {
-    return c == ' ' || c == '\t' || c == '\f';
+    return ClassOf(c) & Blank;
 }
 
-// What the scan is inside of. A literal runs to its closing quote, over
-// line ends too: in a valid source no quote stands outside a literal.
-enum Lexing { InCode, InLineComment, InBlockComment, InLiteral, InTextBlock };
+// The first byte from `at` on whose class is in `ends`; the piece's NUL at end
+// is in all. Four bytes are looked up at a step while the piece has them.
+//     RunEnd("ab;c", end, InCode) -> ";c"
+static const char* RunEnd(const char* at, const char* end, unsigned char ends)
+{
+    while (!(ClassOf(*at) & ends)) {
+        at++;
+        while (end - at >= 4 && !((ClassOf(at[0]) | ClassOf(at[1]) | ClassOf(at[2]) | ClassOf(at[3])) & ends))
+            at += 4;
+    }
+    return at;
+}
 
 // The statement as it grows: one block that doubles when full, so that a
 // source without ";" costs linear time. Each piece of a line is read straight
@@ -27,7 +77,6 @@ struct Statement {
     char* block;
     unsigned length, capacity;
     Lexing lexing;
-    char quote;           // the quote that closes the literal InLiteral
     bool segmentStarted;  // text has come since the last line end or comment
     bool wholeSegment;    // the segment began with ";": it is taken whole
     bool ended;
@@ -51,12 +100,14 @@ static void MakeRoomForPiece(Statement* statement, unsigned carried)
 static void Keep(Statement* statement, const char* from, unsigned count)
 {
     if (!statement->segmentStarted) {
-        // The text read lies before a NUL, so the count may be passed.
-        unsigned blanks = strspn(from, JavaBlanks);
-        if (blanks >= count)
+        // The text read lies before a NUL, which is no blank.
+        const char* text = from;
+        while (IsJavaBlank(*text))
+            text++;
+        if ((unsigned)(text - from) >= count)
             return;
-        from += blanks;
-        count -= blanks;
+        count -= text - from;
+        from = text;
         if (statement->length > 0)
             statement->block[statement->length++] = ' ';
         statement->segmentStarted = true;
@@ -109,13 +160,10 @@ static const char* CodeToken(Statement* statement, const char* at, const char* e
     if (*at == '"' && left >= 3 && at[1] == '"' && at[2] == '"') {
         Keep(statement, at, 3);
         statement->lexing = InTextBlock;
-        statement->quote = '"';
         return at + 3;
     }
-    if (*at == '"' || *at == '\'') {
-        statement->lexing = InLiteral;
-        statement->quote = *at;
-    }
+    if (*at == '"' || *at == '\'')
+        statement->lexing = *at == '"' ? InString : InChar;
     Keep(statement, at, 1);
     return at + 1;
 }
@@ -148,11 +196,6 @@ static const char* LiteralToken(Statement* statement, const char* at, const char
 static const char* ScanRun(Statement* statement, const char* at, const char* end, bool lineGoesOn,
                            const char** token)
 {
-    if (statement->lexing == InLineComment) {
-        at += strcspn(at, "\r\n");
-        statement->lexing = at < end ? InCode : InLineComment;
-        return at;
-    }
     if (statement->lexing == InBlockComment) {
         const char* close = strstr(at, "*/");
         statement->lexing = close ? InCode : InBlockComment;
@@ -160,13 +203,23 @@ static const char* ScanRun(Statement* statement, const char* at, const char* end
         *token = end - 1;
         return close ? close + 2 : lineGoesOn && **token == '*' ? nullptr : end;
     }
-    bool code = statement->lexing == InCode;
-    const char literalStops[] = {'\r', '\n', '\\', statement->quote, '\0'};
-    *token = at + strcspn(at, code ? "\r\n/;\"'" : literalStops);
-    Keep(statement, at, *token - at);
-    if (*token == end)
+    if (statement->lexing == InLineComment) {
+        // A piece holds a line feed at its end only, so the comment runs to a
+        // carriage return, which memchr finds, or to that line feed.
+        const char* stop = (const char*)memchr(at, '\r', end - at);
+        stop = stop ? stop : end[-1] == '\n' ? end - 1 : end;
+        statement->lexing = stop < end ? InCode : InLineComment;
+        // The comment has ended the text before it: its line end adds nothing.
+        return stop < end ? stop + 1 : end;
+    }
+    const char* stop = RunEnd(at, end, statement->lexing);
+    *token = stop;
+    if (stop > at)
+        Keep(statement, at, stop - at);
+    if (stop == end)
         return end;
-    return code ? CodeToken(statement, *token, end, lineGoesOn) : LiteralToken(statement, *token, end, lineGoesOn);
+    bool code = statement->lexing == InCode;
+    return code ? CodeToken(statement, stop, end, lineGoesOn) : LiteralToken(statement, stop, end, lineGoesOn);
 }
 
 // Scans the text [at, end), which ends with a NUL, into the statement, up to
@@ -185,10 +238,10 @@ static const char* Scan(Statement* statement, const char* at, const char* end, b
 
 Str ReadFirstStatement(FILE* source)
 {
-    Statement statement = {nullptr, 0, 0, InCode, '"', false, false, false};
+    Statement statement = {nullptr, 0, 0, InCode, false, false, false};
     // The bytes of a token that a piece cut, where they lie in the block.
     unsigned carried = 0, carriedAt = 0;
-    while (!statement.ended && !feof(source)) {
+    while (!statement.ended) {
         MakeRoomForPiece(&statement, carried);
         char* text = statement.block + statement.length + 1;
         if (carried > 0)
@@ -197,10 +250,12 @@ Str ReadFirstStatement(FILE* source)
         // A read that gives nothing ends the scan: at the end of the file, and
         // also on a read error, which need not set the end-of-file indicator.
         bool read = fgets(piece, LineSize, source) != nullptr;
-        char* end = read ? piece + SafeLength(piece) : piece;
-        *end = '\0';
+        // fgets ends a piece with a NUL, but one that reads nothing may not.
+        if (!read)
+            *piece = '\0';
+        char* end = piece + strlen(piece);
         // The line goes on unless the piece ends it; bytes past a NUL are lost.
-        bool lineGoesOn = read && !feof(source) && (end == piece || end[-1] != '\n');
+        bool lineGoesOn = read && (end == piece || end[-1] != '\n') && !feof(source);
         const char* stop = Scan(&statement, text, end, lineGoesOn);
         carried = end - stop;
         carriedAt = stop - statement.block;

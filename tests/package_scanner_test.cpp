@@ -77,6 +77,11 @@ TEST(ReadFirstStatement, SourceLines)
         {"@interface A { int x(); }", "@interface A { int x();", 0},
         {"@ interface A {}\n", "@ interface A {}", 0},
         {"@A(\"\n", "@A(\"", 0},
+        {"@A(\"", "@A(\"", 0},
+        {"package a/", "package a/", 1},
+        {"package ';'.a;", "package ';'.a;", 2},
+        {"@A(\"\"\"x\"y\"\"\") package a.b;", "@A(\"\"\"x\"y\"\"\") package a.b;", 2},
+        {"@A(\"\"\"\r;\r\"\"\") package a.b;", "@A(\"\"\" ; \"\"\") package a.b;", 2},
         // Comments anywhere are white space; "/*/" does not close.
         {"package com.acme. // moved\ntools;\n", "package com.acme. tools;", 3},
         {"package com /* a.b */ .acme;\n", "package com .acme;", 2},
@@ -90,6 +95,7 @@ TEST(ReadFirstStatement, SourceLines)
         {"/*\r * x\r */\rpackage a.b.c;\r", "package a.b.c;", 3},
         {"// x\r\npackage a\r.b\n;", "package a .b ;;", 2},
         {"package\ra.b;", "package a.b;", 2},
+        {"package a.\f\nb;", "package a. b;", 2},
         {"package.a;", "package.a;", 0},
         // Only the dots before the first ";" count.
         {"package a.b\n; c.d;\n", "package a.b ; c.d;;", 2},
@@ -133,6 +139,7 @@ TEST(ReadFirstStatement, LongLinesAreReadInPieces)
         {"/* x *", "/ package c;", "package c;", 1},
         {"@A(\"", "\"\";\"\"\") package c;", "@A(\"\"\";\"\"\") package c;", 1},
         {"@A(\"\"", "\";\"\"\") package c;", "@A(\"\"\";\"\"\") package c;", 1},
+        {"@A(\"\"", "\"x\";\"\"\") package c;", "@A(\"\"\"x\";\"\"\") package c;", 1},
         {"@A(\"x\\", "\";\") package c;", "@A(\"x\\\";\") package c;", 1},
         {"@A(\"\"\"x\"", "\"\") package c;", "@A(\"\"\"x\"\"\") package c;", 1},
         {"pack", "age c.d;\r", "package c.d;", 2},

@@ -58,6 +58,7 @@ TEST(Paths, FullPathFrom)
         {".\\Foo.java", "C:\\p", "C:\\p\\Foo.java"},
         {"c:Foo.java", "C:\\p", "C:\\p\\Foo.java"},
         {"D:Foo.java", "C:\\p", "D:\\Foo.java"},
+        {"Z:Foo.java", "z:\\p", "z:\\p\\Foo.java"},
         {"C:\\p\\.\\Foo.java", "D:\\x", "C:\\p\\Foo.java"},
         {"C:\\p\\a\\..\\a\\Foo.java", "D:\\x", "C:\\p\\a\\Foo.java"},
         {"C:\\p\\\\Foo.java", "D:\\x", "C:\\p\\Foo.java"},
