@@ -107,30 +107,64 @@ static unsigned long long DotsIn(const char* at, unsigned long long length)
     return dots;
 }
 
-// The name at `at`, up to the first ";" outside comments and literals,
-// without its white space, comments and literals.
+// The number of dots before the first ";" outside comments and literals.
+//     DotsBeforeEnd(" a /* b.c */ .d; e.f") -> 1
+static unsigned long long DotsBeforeEnd(const char* at)
+{
+    unsigned long long dots = 0;
+    for (;;) {
+        unsigned long long plain = strcspn(at, ";/\"'");
+        dots += DotsIn(at, plain);
+        at += plain;
+        if (*at == '"' || *at == '\'') {
+            at = SkipLiteral(at);
+        } else if (*at == '/') {
+            // A "/" that opens no comment is plain text.
+            const char* past = SkipSpace(at);
+            at = past == at ? at + 1 : past;
+        } else {
+            return dots;
+        }
+    }
+}
+
+// The end of the package name at `at`: past names and dots, white space
+// and comments, where two names meet only across a dot.
+//     PastName(" com /* b.c */ .acme; e.f") -> "; e.f"
+//     PastName(" a.b c;")                    -> "c;"
+static const char* PastName(const char* at)
+{
+    bool nameMayFollow = true;
+    for (;;) {
+        at = SkipSpace(at);
+        if (*at == '.') {
+            nameMayFollow = true;
+            at++;
+        } else if (IsNameByte(*at) && nameMayFollow) {
+            while (IsNameByte(*at))
+                at++;
+            nameMayFollow = false;
+        } else {
+            return at;
+        }
+    }
+}
+
+// The package name at `at` without its white space and comments, when it
+// runs up to the statement's ";" or end; else empty: a declaration javac
+// cannot read.
 //     NameBeforeEnd(" com /* b.c */ .acme; e.f") -> "com.acme"
 static Str NameBeforeEnd(const char* at)
 {
-    char* name = NewBytes(strlen(at) + 1ull);
+    const char* end = PastName(at);
+    if (*end != ';' && *end != '\0')
+        return Str();
+    char* name = NewBytes(end - at + 1ull);
     unsigned long long length = 0;
-    for (;;) {
-        unsigned long long plain = strcspn(at, ";/\"' \t\f\r\n");
-        memcpy(name + length, at, plain);
-        length += plain;
-        at += plain;
-        const char* past = SkipSpace(at);
-        if (past != at)
-            at = past;
-        else if (*at == '"' || *at == '\'')
-            at = SkipLiteral(at);
-        else if (*at == '/')
-            name[length++] = *at++;  // a "/" that opens no comment
-        else
-            break;
-    }
+    while ((at = SkipSpace(at)) < end)
+        name[length++] = *at++;
     name[length] = '\0';
-    return AdoptBytes(ResizeBytes(name, length + 1));
+    return AdoptBytes(name);
 }
 
 int PackageDepth(const char* statement, Str* packageName)
@@ -144,9 +178,8 @@ int PackageDepth(const char* statement, Str* packageName)
     const char* name = keyword + 7;
     if (*name != '\0' && SkipSpace(name) == name)
         return 0;
-    Str found = NameBeforeEnd(name);
-    unsigned long long dots = DotsIn(found.c_str() ? found.c_str() : "", found.length());
+    unsigned long long dots = DotsBeforeEnd(name);
     if (packageName)
-        *packageName = found;
+        *packageName = NameBeforeEnd(name);
     return dots < INT_MAX ? (int)dots + 1 : INT_MAX;
 }

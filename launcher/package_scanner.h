@@ -24,8 +24,8 @@ Str ReadFirstStatement(FILE* source);
 // "package" followed by white space, a comment or the statement's end, one
 // more than the dots before its first ";" outside comments and literals;
 // otherwise 0 (also for "@interface"). With packageName, a declaration's
-// name goes there: the text before that ";" without white space, comments
-// and literals.
+// name goes there without white space and comments, or the empty text when
+// it is no Java name (javac reports that).
 //     PackageDepth("package com.acme;")               -> 2
 //     PackageDepth("@A(\").\") package/*.*/ a.b;")  -> 2, name "a.b"
 //     PackageDepth("package")                         -> 1, name ""

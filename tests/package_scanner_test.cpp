@@ -198,12 +198,13 @@ TEST(PackageDepth, Statements)
         EXPECT_EQ(c.depth, PackageDepth(c.statement)) << (c.statement ? c.statement : "(null)");
 }
 
-TEST(PackageDepth, NameWithoutBlanksCommentsAndLiterals)
+TEST(PackageDepth, NameWithoutBlanksAndComments)
 {
     struct Case { const char *statement, *name; };
     const Case cases[] = {
-        {"package com . /* x.y */ acme\n;", "com.acme"}, {"@A(\"b.c\") package\ta.\"x.y\"b;", "a.b"},
-        {"package", ""},                                  {"package a/b.c; d.e", "a/b.c"},
+        {"package com . /* x.y */ acme\n;", "com.acme"}, {"@A(\"b.c\") package\ta.b", "a.b"},
+        {"package", ""}, {"package a.b c.d;", ""}, {"package a/b.c;", ""}, {"package a.\"x\".b;", ""},
+        {"package ...;", "..."},
     };
     for (const Case& c : cases) {
         Str name("unset");
