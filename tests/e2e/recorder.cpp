@@ -1,6 +1,7 @@
 // A stand-in for a Java tool in the end-to-end tests: it writes down how it
-// was started and exits with the status that RECORDER_STATUS gives (decimal
-// or 0x hex; 0 without it), or runs until it is stopped for "forever". The file named by RECORDER_OUT receives the
+// was started, sleeps the milliseconds that RECORDER_SLEEP gives (if any),
+// and exits with the status that RECORDER_STATUS gives (decimal or 0x hex; 0
+// without it), or runs until it is stopped for "forever". The file named by RECORDER_OUT receives the
 // current directory and a line feed, then on Windows the raw command line
 // and a line feed (the launcher's quoting is what is under test), and then
 // every argument after the program's name, each followed by a NUL: as the C
@@ -13,14 +14,18 @@
 
 #ifdef _WIN32
 #include <windows.h>
-#define SleepASecond() Sleep(1000)
+#define SleepMilliseconds(ms) Sleep(ms)
 #else
 #include <unistd.h>
-#define SleepASecond() sleep(1)
+#define SleepMilliseconds(ms) usleep((ms) * 1000)
 #endif
+#define SleepASecond() SleepMilliseconds(1000)
 
 static int ExitStatus()
 {
+    const char* sleep = getenv("RECORDER_SLEEP");
+    if (sleep)
+        SleepMilliseconds((unsigned)strtoul(sleep, nullptr, 10));
     const char* status = getenv("RECORDER_STATUS");
     while (status && strcmp(status, "forever") == 0)
         SleepASecond();
