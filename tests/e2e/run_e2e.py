@@ -34,6 +34,7 @@ import signal
 import string
 import subprocess
 import sys
+import time
 
 PAUSE = "\nPress any key to exit . . .\n"
 # The status line's time, and the statuses a row may expect instead of a number.
@@ -107,7 +108,8 @@ HEADER = {"src/com/acme/Foo.java": b"/* Copyright 2026 ACME */\n\tpackage\tcom.a
 
 def case(name, launcher, args, expect, cwd="{R}\\here", files=None, start="here",
          only=None, tool="bin", locked=(), stderr_has=None, argv0=None, cmd_output=False,
-         exit_with=None, ends=None, no_interpreter=False, tool_named=None, short=None, note=None):
+         exit_with=None, ends=None, no_interpreter=False, tool_named=None, short=None, note=None,
+         sleep=None):
     """One row: args (None: the launcher's name alone) and the translations
     the tool must get (None: the tool must not run), and the tool's current
     directory. expect, cwd, stderr_has and ends may be dicts by platform.
@@ -119,13 +121,15 @@ def case(name, launcher, args, expect, cwd="{R}\\here", files=None, start="here"
     and an empty PATH. tool_named: the tool's path as the launcher is given
     it (".exe" added under Wine): relative to start, or a bare name found on
     PATH. short: the file whose short form {SHORT} stands for (Wine). note:
-    the note that the file's folders do not spell its package, after "note: "."""
+    the note that the file's folders do not spell its package, after "note: ".
+    sleep: the milliseconds the recorder sleeps, which the time shown must
+    cover."""
     return dict(name=launcher + "." + name, launcher=launcher, args=args,
                 expect=expect, cwd=cwd, files=dict(files or {}), start=start,
                 only=only, tool=tool, locked=locked,
                 stderr_has=stderr_has, argv0=argv0, cmd_output=cmd_output,
                 exit_with=exit_with, ends=ends, no_interpreter=no_interpreter,
-                tool_named=tool_named, short=short, note=note)
+                tool_named=tool_named, short=short, note=note, sleep=sleep)
 
 
 SC, CR = "source_compiler", "class_runner"
@@ -264,6 +268,8 @@ def driver_cases(launcher, file_arg, translated):
         case("tool_status_300", launcher, [], [], exit_with="300"),
         case("tool_stopped", launcher, [], [], exit_with="0xC000013A"),
         case("tool_status_minus_1", launcher, [], [], exit_with="0xFFFFFFFF"),
+        # The time shown is the tool's own: one that sleeps a second shows at least 1.00.
+        case("tool_takes_a_second", launcher, ["-x"], ["-x"], exit_with="3", sleep=1000),
         case("no_interpreter", launcher, ["-g"], None, only="wine", no_interpreter=True,
              ends=NO_INTERPRETER),
         case("comspec_folder", launcher, ["-g"], None, only="wine", no_interpreter="C:\\windows",
@@ -777,6 +783,8 @@ class Run:
                 env["WINEPATH"] = windows_path(jdk)
             else:
                 env["PATH"] = jdk + os.pathsep + env["PATH"]
+        if row["sleep"]:
+            env["RECORDER_SLEEP"] = str(row["sleep"])
         self.env = env
         if self.user:
             # The user may not reach the build: the launcher runs from the case's directory.
@@ -793,8 +801,10 @@ class Run:
             command, executable = [argv0] + line_args, program
         out, err = os.path.join(self.root, "launcher.out"), os.path.join(self.root, "launcher.err")
         timeout = TIMEOUT * (3 if self.options.platform == "wine" else 1)
+        started = time.monotonic()
         status = run(command, os.path.join(self.root, row["start"]), env, out, err, timeout,
                      executable, self.user)
+        self.wall = time.monotonic() - started
         return status, read(out), read(err).decode("latin-1"), read_record(record, self.platform)
 
     def expected_status(self):
@@ -836,12 +846,17 @@ class Run:
 
     def check(self, status, stdout, stderr, record):
         expected = self.expected_stdout()
-        pattern = re.escape(expected).replace(re.escape(SECONDS), r"\d+\.\d\d")
+        pattern = re.escape(expected).replace(re.escape(SECONDS), r"(?P<seconds>\d+\.\d\d)")
         pattern = pattern.replace(re.escape(ANY), r"\S+")
         # Under Wine the command interpreter may print before the launcher.
         own_output = re.search(("" if self.row["cmd_output"] and self.platform == "wine" else "^")
                                + pattern + r"\Z", stdout.decode("utf-8", "surrogateescape"))
         check(own_output is not None, "launcher's standard output", expected, stdout)
+        shown = own_output.groupdict().get("seconds")
+        if shown:
+            # The tool's time lies within the launcher's run; 0.02 s for rounding and the clock's tick.
+            least, most = (self.row["sleep"] or 0) / 1000, self.wall + 0.02
+            check(least <= float(shown) <= most, "time shown", "%.2f to %.2f s" % (least, most), shown)
         expected_status = 0 if self.row["args"] is None else self.expected_status()[1]
         if expected_status is not None:
             check(status == expected_status, "exit status", expected_status, status)
@@ -878,12 +893,25 @@ class Run:
             shutil.rmtree(self.root, ignore_errors=True)
 
 
+# What Wine writes when it cannot start a program for want of a wineserver.
+WINE_NOT_STARTED = re.compile(r"^wine client error:|^wine: .*(wine ?server|temporary directory)", re.M)
+
+
 def run_case(row, options):
     """Runs one case; a note on how it ran, or None."""
     one = Run(row, options)
     try:
         one.prepare()
-        one.check(*one.launch())
+        status, stdout, stderr, record = one.launch()
+        if one.platform == "wine" and not stdout and record is None and WINE_NOT_STARTED.search(stderr):
+            # Wine ran nothing: it could not reach a wineserver. Once more.
+            print("retried %s: Wine did not start the launcher: %s" % (row["name"], stderr.strip()))
+            status, stdout, stderr, record = one.launch()
+        try:
+            one.check(status, stdout, stderr, record)
+        except Failure as failure:
+            raise Failure("%s\n  launcher's exit status: %s\n  standard error: %s"
+                          % (failure, status, shorten(stderr)))
     finally:
         one.clean()
     return one.note
@@ -902,6 +930,27 @@ def ensure_wine_prefix():
             run(WINE + ["cmd", "/c", "exit"], "/", dict(os.environ), devnull, devnull, 600)
 
 
+def wine_server(action):
+    """Starts the prefix's wineserver to serve the whole test run ("start",
+    after making the prefix), or ends it ("stop"). Debian's wineserver (-p0)
+    closes its socket the moment the prefix's last program has ended, yet
+    lives on until its services are gone, the longer the busier the machine;
+    a Wine started meanwhile gives up after 5.5 s without running anything
+    ("a wine server seems to be running, but I cannot connect to it"). One
+    started with -p600 stays while programs come and go, and ends ten minutes
+    after the last should the run be cut short. A server already there may
+    be such a one, so it is ended first."""
+    if action == "start":
+        ensure_wine_prefix()
+    server = os.path.join(os.path.dirname(shutil.which(WINE[-1]) or ""), "wineserver")
+    for flag in ["-k", "-w"] + (["-p600"] if action == "start" else []):
+        status = run([server, flag], "/", dict(os.environ), os.devnull, os.devnull, 120)
+    if action == "start" and status:
+        print("%s -p600 ended with status %d: no wineserver stays for the run" % (server, status))
+        return 1
+    return 0
+
+
 def applies(row, platform):
     return row["only"] in (None, platform)
 
@@ -914,11 +963,14 @@ def main():
     parser.add_argument("--source-compiler", dest="source_compiler")
     parser.add_argument("--recorder")
     parser.add_argument("--keep", action="store_true", help="keep the case directories")
+    parser.add_argument("--wine-server", choices=["start", "stop"], help="start or end the run's wineserver")
     parser.add_argument("cases", nargs="*", help="case names (default: all)")
     options = parser.parse_args()
     for program in ("class_runner", "source_compiler", "recorder"):
         if getattr(options, program):
             setattr(options, program, os.path.abspath(getattr(options, program)))
+    if options.wine_server:
+        return wine_server(options.wine_server)
     chosen = [c for c in CASES if applies(c, options.platform)]
     if options.list:
         print("\n".join(c["name"] for c in chosen))
