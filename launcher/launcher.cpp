@@ -72,9 +72,14 @@ int RunLauncher(int argc, char** argv, Translation translate, const char* usageF
     } else {
         status = RunTool(argc, argv, translate);
     }
-    DropTypedKeys();
+    // Only a pause that can be seen waits: in a file or an editor's panel
+    // nobody could answer it, and the run would never end.
+    bool wait = OutputIsConsole();
+    if (wait)
+        DropTypedKeys();
     printf("\nPress any key to exit . . .\n");
     fflush(stdout);
-    WaitForKey();
+    if (wait)
+        WaitForKey();
     return status;
 }

@@ -47,6 +47,10 @@ unsigned long long Milliseconds();
 // the exit code, or 128 plus the number of the signal that ended it).
 bool RunCommandLine(const char* commandLine, unsigned long* status, Str* reason);
 
+// Whether standard output is a console, where a person sees the pause text
+// and can answer it; not a file or a pipe, such as an editor's output panel.
+bool OutputIsConsole();
+
 // Discards the keys typed on the console so far, so that only a key
 // pressed after the pause text ends the wait.
 void DropTypedKeys();

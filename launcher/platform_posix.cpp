@@ -100,9 +100,26 @@ bool RunCommandLine(const char* commandLine, unsigned long* status, Str* reason)
     return true;
 }
 
-void DropTypedKeys()
+bool OutputIsConsole()
+{
+    return isatty(STDOUT_FILENO);
+}
+
+// The controlling terminal, or -1 when there is none or the launcher runs
+// in the background there: a read would stop it until brought forward.
+static int OpenTerminal()
 {
     int terminal = open("/dev/tty", O_RDONLY | O_NOCTTY);
+    if (terminal >= 0 && tcgetpgrp(terminal) != getpgrp()) {
+        close(terminal);
+        return -1;
+    }
+    return terminal;
+}
+
+void DropTypedKeys()
+{
+    int terminal = OpenTerminal();
     if (terminal < 0)
         return;
     tcflush(terminal, TCIFLUSH);
@@ -111,7 +128,7 @@ void DropTypedKeys()
 
 void WaitForKey()
 {
-    int terminal = open("/dev/tty", O_RDONLY | O_NOCTTY);
+    int terminal = OpenTerminal();
     if (terminal < 0)
         return;
     // One byte in raw mode, without echo; then the terminal as it was.

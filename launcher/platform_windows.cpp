@@ -138,6 +138,12 @@ static HANDLE OpenConsoleInput()
     return console;
 }
 
+bool OutputIsConsole()
+{
+    DWORD mode;
+    return GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode) != 0;
+}
+
 // Some consoles (Wine's) take in the keys typed into the terminal only
 // while a process waits on their input: each flush follows a short wait,
 // until a wait brings nothing. Ten rounds at most, for a key held down.
