@@ -16,9 +16,14 @@ enum Lexing : unsigned char {
 // The class of Java's blanks within a line.
 static const unsigned char Blank = 64;
 
+// The bytes that end a run in code and in each literal; the NUL that ends
+// every piece ends every run too.
+static constexpr char CodeRunEnds[] = "\r\n/;\"'";
+static constexpr char StringRunEnds[] = "\r\n\"\\";  // also a text block's
+static constexpr char CharRunEnds[] = "\r\n'\\";
+
 // The classes of each byte: one table for every run, where a byte set built
-// per run would cost each line several times over. NUL ends every piece and
-// so every run; line ends end them all too.
+// per run would cost each line several times over.
 struct ByteClasses {
     unsigned char of[256];
 };
@@ -32,13 +37,11 @@ static constexpr void AddClasses(ByteClasses* table, const char* bytes, unsigned
 
 static constexpr ByteClasses ClassesOfBytes()
 {
-    const unsigned char everyRun = InCode | InString | InChar | InTextBlock;
     ByteClasses table = {};
-    table.of[0] = everyRun;
-    AddClasses(&table, "\r\n", everyRun);
-    AddClasses(&table, "/;\"'", InCode);
-    AddClasses(&table, "\"\\", InString | InTextBlock);
-    AddClasses(&table, "'\\", InChar);
+    table.of[0] = InCode | InString | InChar | InTextBlock;
+    AddClasses(&table, CodeRunEnds, InCode);
+    AddClasses(&table, StringRunEnds, InString | InTextBlock);
+    AddClasses(&table, CharRunEnds, InChar);
     // The blank, a tab and a form feed.
     AddClasses(&table, " \t\f", Blank);
     return table;
@@ -56,14 +59,26 @@ static bool IsJavaBlank(char c)
     return ClassOf(c) & Blank;
 }
 
+// The bytes that end a run in the lexing, code or a literal, for strcspn.
+static const char* RunEndsIn(unsigned char lexing)
+{
+    return lexing == InCode ? CodeRunEnds : lexing == InChar ? CharRunEnds : StringRunEnds;
+}
+
+// The table looks up this many bytes of a run. Most runs end sooner; a
+// longer one is plain text, which strcspn, vectorised, passes faster.
+static const int TableRun = 16;
+
 // The first byte from `at` on whose class is in `ends`; the piece's NUL at end
 // is in all. Four bytes are looked up at a step while the piece has them.
 //     RunEnd("ab;c", end, InCode) -> ";c"
 static const char* RunEnd(const char* at, const char* end, unsigned char ends)
 {
+    const char* tableEnd = end - at > TableRun ? at + TableRun : end;
     while (!(ClassOf(*at) & ends)) {
-        at++;
-        while (end - at >= 4 && !((ClassOf(at[0]) | ClassOf(at[1]) | ClassOf(at[2]) | ClassOf(at[3])) & ends))
+        if (++at >= tableEnd)
+            return at + strcspn(at, RunEndsIn(ends));
+        while (tableEnd - at >= 4 && !((ClassOf(at[0]) | ClassOf(at[1]) | ClassOf(at[2]) | ClassOf(at[3])) & ends))
             at += 4;
     }
     return at;

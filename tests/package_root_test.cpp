@@ -130,6 +130,9 @@ TEST(MisplacedNote, FoldersAgainstThePackage)
         {"com.ACME", "C:\\src\\com\\Acme\\Foo.class", "com/Acme/Foo.class", nullptr},
         {"com.acmex", "C:\\src\\com\\acme\\Foo.java", "com/acme/Foo.java",
          "note: package com.acmex needs Foo.java in a folder com\\acmex\\; it is in C:\\src\\com\\acme\\"},
+        {"app", "C:\\src\\apps\\Foo.java", "apps/Foo.java",
+         "note: package app needs Foo.java in a folder app\\; it is in C:\\src\\apps\\"},
+        {"zoo", "C:\\src\\Zoo\\Foo.java", "Zoo/Foo.java", nullptr},
         // A name beyond ASCII or with a Unicode escape may be any folder; an ASCII one may not.
         {"com.acm\xC3\xA9", "C:\\src\\com\\acme\\Foo.java", "com/acme/Foo.java", nullptr},
         {"com.\\u0061cme", "C:\\src\\com\\acme\\Foo.java", "com/acme/Foo.java", nullptr},
@@ -139,6 +142,8 @@ TEST(MisplacedNote, FoldersAgainstThePackage)
         {"com.acme", "C:\\acme\\Foo.java", "acme/Foo.java",
          "note: package com.acme needs Foo.java in a folder com\\acme\\; it is in C:\\acme\\"},
         {"a.b", "C:\\Foo.class", "Foo.class", "note: package a.b needs Foo.class in a folder a\\b\\; it is in C:\\"},
+        {"\xC3\xA9.b", "C:\\Foo.java", "Foo.java",
+         "note: package \xC3\xA9.b needs Foo.java in a folder \xC3\xA9\\b\\; it is in C:\\"},
         {"a", "\\\\srv\\share\\Foo.java", "Foo.java",
          "note: package a needs Foo.java in a folder a\\; it is in \\\\srv\\share\\"},
         // A package without a name is javac's to report.

@@ -80,6 +80,11 @@ TEST(ReadFirstStatement, SourceLines)
         {"@A(\"", "@A(\"", 0},
         {"package a/", "package a/", 1},
         {"package ';'.a;", "package ';'.a;", 2},
+        // Long literals: the other literal's quote and a ";" far from the start.
+        {"@A(\"a text of some length, then it's;\") package a.b;",
+         "@A(\"a text of some length, then it's;\") package a.b;", 2},
+        {"@A('a char run of some length, then \";') package a;",
+         "@A('a char run of some length, then \";') package a;", 1},
         {"@A(\"\"\"x\"y\"\"\") package a.b;", "@A(\"\"\"x\"y\"\"\") package a.b;", 2},
         {"@A(\"\"\"\r;\r\"\"\") package a.b;", "@A(\"\"\" ; \"\"\") package a.b;", 2},
         // Comments anywhere are white space; "/*/" does not close.

@@ -38,7 +38,7 @@ TEST(Paths, HasExtension)
         {"java", ".java", false},              {"Foo_java", ".java", false},
         {"Foo.java\\", ".java", false},        {"", ".java", false},
         {nullptr, ".java", false},             {"Foo", "", true},
-        {"Foo.j\xC1va", ".j\xE1va", false},
+        {"Foo.j\xC1va", ".j\xE1va", false},      {"Foo.javx", ".java", false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.has, HasExtension(c.path, c.extension)) << (c.path ? c.path : "(null)");

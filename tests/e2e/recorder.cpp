@@ -1,7 +1,8 @@
 // A stand-in for a Java tool in the end-to-end tests: it writes down how it
-// was started and exits with the status that RECORDER_STATUS gives (decimal
-// or 0x hex; 0 without it), after RECORDER_SLEEP milliseconds, or runs
-// until it is stopped for "forever". The file named by RECORDER_OUT receives the
+// was started, prints the line RECORDER_SAY gives, and exits with the status
+// that RECORDER_STATUS gives (decimal or 0x hex; 0 without it), after
+// RECORDER_SLEEP milliseconds, or runs until it is stopped for "forever".
+// The file named by RECORDER_OUT receives the
 // current directory and a line feed, then on Windows the raw command line
 // and a line feed (the launcher's quoting is what is under test), and then
 // every argument after the program's name, each followed by a NUL: as the C
@@ -22,6 +23,8 @@
 
 static int ExitStatus()
 {
+    if (getenv("RECORDER_SAY"))
+        puts(getenv("RECORDER_SAY"));
     const char* status = getenv("RECORDER_STATUS");
     const char* sleep = getenv("RECORDER_SLEEP");
     SleepMilliseconds(sleep ? strtoul(sleep, nullptr, 0) : 0);

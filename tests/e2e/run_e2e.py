@@ -108,28 +108,28 @@ HEADER = {"src/com/acme/Foo.java": b"/* Copyright 2026 ACME */\n\tpackage\tcom.a
 
 def case(name, launcher, args, expect, cwd="{R}\\here", files=None, start="here",
          only=None, tool="bin", locked=(), stderr_has=None, argv0=None, cmd_output=False,
-         exit_with=None, ends=None, no_interpreter=False, tool_named=None, short=None, note=None,
-         sleep=None):
+         exit_with=None, ends=None, comspec=None, tool_named=None, short=None, note=None,
+         sleep=None, says=None):
     """One row: args (None: the launcher's name alone) and the translations
     the tool must get (None: the tool must not run), and the tool's current
     directory. expect, cwd, stderr_has and ends may be dicts by platform.
     cmd_output: under Wine the command interpreter may print before the
     launcher's own output. exit_with: the status the recorder exits with;
     ends: the status the launcher must report, when not that one (ANY: any
-    status; a NotRun: the tool could not be run). no_interpreter: under Wine,
-    the launcher runs with COMSPEC naming no file (or the folder it names)
-    and an empty PATH. tool_named: the tool's path as the launcher is given
+    status; a NotRun: the tool could not be run). comspec: under Wine, the
+    launcher runs with COMSPEC and PATH set to this pair. tool_named: the tool's path as the launcher is given
     it (".exe" added under Wine): relative to start, or a bare name found on
     PATH. short: the file whose short form {SHORT} stands for (Wine). note:
     the note that the file's folders do not spell its package, after "note: ".
     sleep: the milliseconds the recorder sleeps, which the time shown must
-    cover."""
+    cover. says: a line the tool prints; the launcher's output then goes
+    into a pipe (natively)."""
     return dict(name=launcher + "." + name, launcher=launcher, args=args,
                 expect=expect, cwd=cwd, files=dict(files or {}), start=start,
                 only=only, tool=tool, locked=locked,
                 stderr_has=stderr_has, argv0=argv0, cmd_output=cmd_output,
-                exit_with=exit_with, ends=ends, no_interpreter=no_interpreter,
-                tool_named=tool_named, short=short, note=note, sleep=sleep)
+                exit_with=exit_with, ends=ends, comspec=comspec,
+                tool_named=tool_named, short=short, note=note, sleep=sleep, says=says)
 
 
 SC, CR = "source_compiler", "class_runner"
@@ -187,7 +187,7 @@ SOURCE_CASES = [
                 b"/** The tools. */\n@Deprecated\n@Note(\"a; b // c\")\npackage com.acme;\n"}),
     # Folders that do not spell the package: a note, and the tool runs all the same.
     case("misplaced", SC, [r"{R}\work\Desktop\Foo.java"], ["Desktop/Foo.java"], r"{R}\work",
-         files={"work/Desktop/Foo.java": b"package hello;\n"},
+         files={"work/Desktop/Foo.java": b"package hello;\n"}, says="Foo.java compiled",
          note=r"package hello needs Foo.java in a folder hello\; it is in {R}\work\Desktop" + "\\"),
     case("folders_in_other_case", SC, [r"{R}\src\com\Acme\Foo.java"], ["com/Acme/Foo.java"], r"{R}\src",
          files={"src/com/Acme/Foo.java": b"package com.acme;\n"}),
@@ -270,9 +270,9 @@ def driver_cases(launcher, file_arg, translated):
         case("tool_status_minus_1", launcher, [], [], exit_with="0xFFFFFFFF"),
         # The time shown is the tool's own: one that sleeps a second shows at least 1.00.
         case("tool_takes_a_second", launcher, ["-x"], ["-x"], exit_with="3", sleep=1000),
-        case("no_interpreter", launcher, ["-g"], None, only="wine", no_interpreter=True,
+        case("no_interpreter", launcher, ["-g"], None, only="wine", comspec=(r"Z:\none\cmd.exe", ""),
              ends=NO_INTERPRETER),
-        case("comspec_folder", launcher, ["-g"], None, only="wine", no_interpreter="C:\\windows",
+        case("comspec_folder", launcher, ["-g"], None, only="wine", comspec=(r"C:\windows", ""),
              ends=NO_INTERPRETER),
         # Wine's short name of "my tools" heads the line.
         case("tool_with_blank", launcher, ["-g", file_arg], ["-g", translated], r"{R}\src",
@@ -285,9 +285,11 @@ def tool_path_cases(launcher, file_arg, translated):
     is found although the package root is entered before it runs."""
     names = [("up", r"..\jdk\recorder", "here"), ("below", r"jdk\recorder", "."),
              ("dot_first", r".\jdk\recorder", "."), ("slash", "jdk/recorder", "."),
-             ("dot_inside", r"jdk\.\recorder", "."), ("bare_on_path", "recorder", "here")]
+             ("dot_inside", r"jdk\.\recorder", "."), ("bare_on_path", "recorder", "here"),
+             ("drive_relative", "Z:recorder", "jdk")]
     return [case("tool_path." + name, launcher, ["-g", file_arg], ["-g", translated], r"{R}\src",
-                 start=start, tool="jdk", tool_named=named, files={**ACME_FOO, **APP_MAIN})
+                 start=start, tool="jdk", tool_named=named, files={**ACME_FOO, **APP_MAIN},
+                 only="wine" if ":" in named else None)
             for name, named, start in names]
 
 
@@ -533,7 +535,7 @@ def place_tool(root, kind, recorder, platform):
     """The tool path to pass, and the head the command line must begin with."""
     exe = ".exe" if platform == "wine" else ""
     folder, head = TOOLS[kind]
-    os.makedirs(os.path.join(root, folder))
+    os.makedirs(os.path.join(root, folder), exist_ok=True)
     missing = kind.startswith("missing")
     name = "nothere" + exe if missing else "recorder" + exe
     if not missing:
@@ -632,18 +634,19 @@ class Share:
         os.rmdir(self.folder)
 
 
-def run(command, cwd, env, out_path, err_path, timeout, executable=None, user=None):
+def run(command, cwd, env, out_path, err_path, timeout, executable=None, user=None, pipe=False):
     """Runs command in a session of its own, no terminal, no stdin; output
-    goes into files (Wine's helpers may hold a pipe open). user, a (uid, gid)
-    pair, runs it as that user. The exit status, or a Failure when it does
-    not end in time."""
+    goes into files (Wine's helpers may hold a pipe open), or first through a
+    pipe. user, a (uid, gid) pair, runs it as that user. The exit status, or
+    a Failure when it does not end in time."""
     as_user = {} if user is None else dict(user=user[0], group=user[1], extra_groups=[])
     with open(out_path, "wb") as out, open(err_path, "wb") as err:
         process = subprocess.Popen(command, cwd=cwd, env=env, stdin=subprocess.DEVNULL,
-                                   stdout=out, stderr=err, start_new_session=True,
-                                   executable=executable, **as_user)
+                                   stdout=subprocess.PIPE if pipe else out, stderr=err,
+                                   start_new_session=True, executable=executable, **as_user)
         try:
-            return process.wait(timeout=timeout)
+            out.write(process.communicate(timeout=timeout)[0] or b"")
+            return process.returncode
         except subprocess.TimeoutExpired:
             os.killpg(process.pid, signal.SIGKILL)
             process.wait()
@@ -790,9 +793,11 @@ class Run:
             # The user may not reach the build: the launcher runs from the case's directory.
             program = shutil.copy(program, self.root)
             os.chmod(self.root, 0o755)
-        if row["no_interpreter"]:
-            comspec = row["no_interpreter"] if row["no_interpreter"] is not True else "Z:\\none\\cmd.exe"
-            line = "set COMSPEC=%s&& set PATH=&& " % comspec + " ".join([windows_path(program)] + line_args)
+        if row["says"]:
+            env["RECORDER_SAY"] = row["says"]
+        if row["comspec"]:
+            line = "set COMSPEC=%s&& set PATH=%s&& " % tuple(map(self.fill, row["comspec"]))
+            line += " ".join([windows_path(program)] + line_args)
             command, executable = WINE + ["cmd", "/c", line], None
         elif self.platform == "wine":
             command, executable = WINE + [program] + line_args, None
@@ -803,7 +808,7 @@ class Run:
         timeout = TIMEOUT * (3 if self.options.platform == "wine" else 1)
         started = time.monotonic()
         status = run(command, os.path.join(self.root, row["start"]), env, out, err, timeout,
-                     executable, self.user)
+                     executable, self.user, pipe=bool(row["says"]) and self.platform == "native")
         self.wall = time.monotonic() - started
         return status, read(out), read(err).decode("latin-1"), read_record(record, self.platform)
 
@@ -838,6 +843,8 @@ class Run:
                 text = "\n%s exited with status %s after %s s%s" % (
                     name, status, SECONDS, meaning.get(status, ""))
         text += PAUSE
+        if self.row["says"]:
+            text = self.row["says"] + "\n" + text
         if self.row["note"]:
             text = "note: " + self.fill(self.row["note"]) + "\n" + text
         if self.platform == "wine":
