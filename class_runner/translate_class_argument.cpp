@@ -62,7 +62,10 @@ Str TranslateClassArgument(const char* argument)
         depth = DepthOfClassFile(file.c_str(), &package);
     // Neither tells the package: the class runs from its own directory.
     FirstFileTaken = depth >= 0;
-    Str classFile = EnterPackageRoot(file.c_str(), depth >= 0 ? depth : 0);
+    Str failure;
+    Str classFile = EnterPackageRoot(file.c_str(), depth >= 0 ? depth : 0, &failure);
+    if (failure != "")
+        return GivenAsIs(failure.c_str(), argument);
     SayIfMisplaced(package.c_str(), file.c_str(), classFile.c_str());
     return WithoutLast(classFile.c_str(), 6);
 }

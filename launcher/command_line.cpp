@@ -10,11 +10,10 @@ static bool NeedsQuotes(const char* path)
     return strpbrk(path, " &^()") != nullptr;
 }
 
-Str ToolHeadOf(const char* toolPath, const char* shortPath, bool* wrapLine)
+Str ToolHeadOf(const char* toolPath, const char* shortPath)
 {
     const char* path = SafeLength(shortPath) > 0 && !NeedsQuotes(shortPath) ? shortPath : toolPath;
-    *wrapLine = NeedsQuotes(path ? path : "");
-    return *wrapLine ? Str("\"") + path + "\"" : Str(path);
+    return NeedsQuotes(path ? path : "") ? Str("\"") + path + "\"" : Str(path);
 }
 
 // Writes count backslashes at out; returns the byte after them.
@@ -71,4 +70,12 @@ Str EscapedForCmd(const char* line, unsigned from)
     }
     *out = '\0';
     return result;
+}
+
+Str InterpreterLine(const char* interpreter, const char* line)
+{
+    Str name = FileNameOf(interpreter);
+    bool isCmd = name.length() == 7 && SameIgnoringCase(name.c_str(), "cmd.exe", 7);
+    Str head = Str("\"") + interpreter + "\"";
+    return isCmd ? head + " /d /v:off /s /c \"" + line + "\"" : head + " /c " + line;
 }

@@ -8,11 +8,10 @@
 // What the command line begins with: the tool's short path, or the path as
 // given when there is none or the short one needs quotes. A path with a
 // blank or a byte that cmd acts on (& ^ ( ) are legal in folder names) is
-// quoted, and *wrapLine is set: cmd /c strips one pair of quotes around the
-// whole line, which the tool's own quotes need to survive.
+// quoted.
 //     "C:\JDK\BIN\JAVA.EXE", short "C:\JDK\BIN\JAVA.EXE" -> C:\JDK\BIN\JAVA.EXE
-//     "C:\R&D\java.exe", no short path                 -> "C:\R&D\java.exe", wrapped
-Str ToolHeadOf(const char* toolPath, const char* shortPath, bool* wrapLine);
+//     "C:\R&D\java.exe", no short path                 -> "C:\R&D\java.exe"
+Str ToolHeadOf(const char* toolPath, const char* shortPath);
 
 // The argument between double quotes, written so that the C runtime's parsing
 // (and the Java launcher's, which follows the same rules) gives it back byte for byte:
@@ -26,8 +25,17 @@ Str QuotedArgument(const char* argument);
 // outside cmd's quotes, walking the line as cmd does (each " toggles the quote state)
 // from its first byte, but escaping only from byte `from` on (bytes before it are the
 // tool path, never escaped). % is never escaped. The line is the one cmd parses, i.e.
-// already without the extra pair of outer quotes that /c strips.
+// already without the pair of outer quotes that /s /c strips.
 //     java.exe "a\" & b"   ->  java.exe "a\" ^& b"
 Str EscapedForCmd(const char* line, unsigned from);
+
+// The interpreter's own command line to run the line. cmd.exe, known by its
+// file name, gets /d (no AutoRun command from the registry), /v:off (no
+// delayed expansion, which would take "!" away) and /s /c, and the line in
+// one pair of quotes, which /s strips exactly. Another interpreter gets /c
+// and the line, as system() gives it.
+//     "C:\Windows\system32\cmd.exe", java "-g" -> "C:\Windows\system32\cmd.exe" /d /v:off /s /c "java "-g""
+//     "C:\tcc\tcc.exe", java "-g"              -> "C:\tcc\tcc.exe" /c java "-g"
+Str InterpreterLine(const char* interpreter, const char* line);
 
 #endif

@@ -1,19 +1,19 @@
 #include "launcher/launcher.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "launcher/command_line.h"
 #include "launcher/platform.h"
 #include "launcher/status_line.h"
 
-// The tool's path made full when it names a folder, since cmd will look for
-// it from the package root; a bare name stays for cmd to find on PATH.
+// The tool's full path, found from the folder the launcher started in, since
+// cmd would look for it from the package root: a path made full, a bare name
+// found as cmd finds it (else it stays, for cmd to report).
 //     "..\\jdk\\bin\\javac.exe", started in C:\\work -> "C:\\jdk\\bin\\javac.exe"
-//     "javac"                                   -> "javac"
+//     "javac"                                   -> "C:\\jdk\\bin\\javac.exe", on PATH
 static Str FullToolPathOf(const char* toolPath)
 {
-    Str full = strpbrk(toolPath, "\\/:") ? FullPathOf(toolPath) : Str();
+    Str full = strpbrk(toolPath, "\\/:") ? FullPathOf(toolPath) : FindProgram(toolPath);
     return full != "" ? full : Str(toolPath);
 }
 
@@ -24,15 +24,13 @@ static Str CommandLineOf(int argc, char** argv, Translation translate)
 {
     Str toolPath = FullToolPathOf(argv[1]);
     Str shortPath = ShortPathOf(toolPath.c_str());
-    bool wrapLine;
-    Str commandLine = ToolHeadOf(toolPath.c_str(), shortPath.c_str(), &wrapLine);
+    Str commandLine = ToolHeadOf(toolPath.c_str(), shortPath.c_str());
     unsigned toolLength = commandLine.length();
     for (int i = 2; i < argc; i++) {
         Str translation = translate(argv[i]);
         commandLine.append(' ').append(QuotedArgument(translation.c_str()).c_str());
     }
-    commandLine = EscapedForCmd(commandLine.c_str(), toolLength);
-    return wrapLine ? Str("\"") + commandLine.c_str() + "\"" : commandLine;
+    return EscapedForCmd(commandLine.c_str(), toolLength);
 }
 
 // Why the tool cannot run in the current directory, or the empty text: cmd
@@ -51,14 +49,16 @@ static Str WhyNotRunHere()
 // it could not be run.
 static int RunTool(int argc, char** argv, Translation translate)
 {
+    // Found, like the tool, before a translation enters the package root.
+    Str interpreter = InterpreterPath();
     Str commandLine = CommandLineOf(argc, argv, translate);
     unsigned long long start = Milliseconds();
     unsigned long status;
     Str reason = WhyNotRunHere();
-    bool ran = reason == "" && RunCommandLine(commandLine.c_str(), &status, &reason);
+    bool ran = reason == "" && RunCommandLine(interpreter.c_str(), commandLine.c_str(), &status, &reason);
     Str line = ran ? StatusLine(argv[1], status, Milliseconds() - start)
                    : NotRunLine(argv[1], reason.c_str());
-    printf("\n%s", line.c_str());
+    Say((Str("\n") + line.c_str()).c_str());
     return ran ? (int)status : 1;
 }
 
@@ -68,7 +68,8 @@ int RunLauncher(int argc, char** argv, Translation translate, const char* usageF
     int status = 0;
     if (argc < 2) {
         Str name = FileNameOf(argc > 0 ? argv[0] : nullptr);
-        printf(usageFormat, name.c_str() ? name.c_str() : "");
+        Str usage = ReplaceAll(usageFormat, "%s", name.c_str());
+        Say(usage.c_str());
     } else {
         status = RunTool(argc, argv, translate);
     }
@@ -77,8 +78,7 @@ int RunLauncher(int argc, char** argv, Translation translate, const char* usageF
     bool wait = OutputIsConsole();
     if (wait)
         DropTypedKeys();
-    printf("\nPress any key to exit . . .\n");
-    fflush(stdout);
+    Say("\nPress any key to exit . . .\n");
     if (wait)
         WaitForKey();
     return status;

@@ -1,7 +1,8 @@
 #include "launcher/misplaced_note.h"
 
-#include <stdio.h>
 #include <string.h>
+
+#include "launcher/platform.h"
 
 // Whether the package's name [name, name + length) may be the folder's. A
 // name that stands for letters beyond ASCII (in another encoding than the
@@ -51,8 +52,6 @@ Str MisplacedNote(const char* package, const char* file, const char* below)
 void SayIfMisplaced(const char* package, const char* file, const char* below)
 {
     Str note = MisplacedNote(package, file, below);
-    if (note != "") {
-        printf("%s\n", note.c_str());
-        fflush(stdout);
-    }
+    if (note != "")
+        Say(note.append('\n').c_str());
 }

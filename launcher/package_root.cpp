@@ -2,16 +2,15 @@
 
 #include "launcher/platform.h"
 
-// Makes the directory of the file at path current. A file in a drive's root
-// gets that root: the bare drive "C:" would name the drive's last current
-// directory instead.
-static void EnterDirectoryOf(const char* path)
+// The directory of the file at path: a file in a drive's root gets that
+// root, since the bare drive "C:" would name the drive's last current
+// directory instead; empty for a bare name.
+static Str DirectoryToEnter(const char* path)
 {
     Str directory = DirectoryOf(path);
     if (directory.length() == 2 && directory.c_str()[1] == ':')
         directory.append('\\');
-    if (directory != "")
-        ChangeDirectory(directory.c_str());
+    return directory;
 }
 
 Str FileNamedBy(const char* path)
@@ -23,22 +22,42 @@ Str FileNamedBy(const char* path)
     return longPath != "" ? longPath : full;
 }
 
-Str EnterPackageRoot(const char* path, int depth)
+// Makes the folder current, unless there is a reason not to try (the path
+// it came from cannot be made full); says why it is not, in *failure.
+static void Enter(const char* folder, Str reason, Str* failure)
+{
+    if (SafeLength(folder) == 0 || (reason == "" && ChangeDirectory(folder, &reason)))
+        return;
+    if (failure)
+        *failure = Str("cannot enter ") + folder + ": " + reason.c_str();
+}
+
+Str EnterPackageRoot(const char* path, int depth, Str* failure)
 {
     // Every name the system opens for the file ("Foo.java", "..\\acme\\Foo.java",
-    // "C:/src/com/acme/Foo.java") gives the same root and the same name below it.
-    Str fullPath = FullPathOf(path);
+    // "C:/src/com/acme/Foo.java") gives the same root and the same name below
+    // it; "\\\\?\\C:\\..." is entered as "C:\\...", which cmd can work in.
+    Str notFull;
+    Str fullPath = PlainPathOf(FullPathOf(path, &notFull).c_str());
     if (fullPath == "")
         fullPath = path;
     if (depth == 0 || fullPath == "") {
-        EnterDirectoryOf(fullPath.c_str());
+        Str directory = DirectoryToEnter(fullPath.c_str());
+        Enter(directory.c_str(), notFull, failure);
         return FileNameOf(fullPath.c_str());
     }
     Str up = Repeat("..\\", depth);
     Str directory = DirectoryOf(fullPath.c_str());
     Str driveRoot = RootOf(directory.c_str());
     Str root = ResolvePath(up.c_str(), directory.c_str(), driveRoot.c_str());
-    ChangeDirectory(root.c_str());
+    Enter(root.c_str(), notFull, failure);
     Str below = Mid(fullPath.c_str(), root.length(), 0);
     return ReplaceAll(below.c_str(), "\\", "/");
+}
+
+Str GivenAsIs(const char* failure, const char* argument)
+{
+    Str note = Str("note: ") + failure + "; " + argument + " goes to the tool as given\n";
+    Say(note.c_str());
+    return Str(argument);
 }

@@ -42,10 +42,20 @@ Str FileNamedBy(const char* path);
 // the file's own (never above its drive), and returns the file's path below
 // it with "/" separators. Depth 0 makes the file's directory current and
 // returns its name. The path is first made full as the system would open it
-// (relative, "/", "." and ".." all allowed); a share is climbed no higher
-// than itself.
+// (relative, "/", "." and ".." all allowed; "\\\\?\\" dropped); a share is
+// climbed no higher than itself. When the root cannot be made current, or
+// the path made full, the current directory stays, and *failure, if given,
+// says why.
 //     EnterPackageRoot("C:\\work\\src\\com\\acme\\Foo.java", 2) -> "com/acme/Foo.java",
 //     and C:\work\src\ is current.
-Str EnterPackageRoot(const char* path, int depth);
+//     EnterPackageRoot("C:\\locked\\com\\Foo.java", 1, &failure) -> "com/Foo.java",
+//     failure "cannot enter C:\\locked\\: Access is denied"
+Str EnterPackageRoot(const char* path, int depth, Str* failure = nullptr);
+
+// Says that the root could not be entered, so that the argument goes to the
+// tool as it was given; returns the argument.
+//     GivenAsIs("cannot enter C:\\locked\\: Access is denied", "Foo.java") prints
+//     "note: cannot enter C:\\locked\\: Access is denied; Foo.java goes to the tool as given"
+Str GivenAsIs(const char* failure, const char* argument);
 
 #endif

@@ -20,13 +20,22 @@ Str LongPathOf(const char* path);
 Str CurrentDirectory();
 
 // The full path the system opens for path: made full against the current
-// directory, "/" read as "\\", "." and ".." folded; or the empty text when
-// it cannot be had.
-Str FullPathOf(const char* path);
+// directory, "/" read as "\\", "." and ".." folded; or the empty text, with
+// the system's reason in *reason if given, when it cannot be had.
+Str FullPathOf(const char* path, Str* reason = nullptr);
 
 // Makes path the current directory (and its drive the current drive).
-// A failure leaves the current directory as it was.
-void ChangeDirectory(const char* path);
+// Returns false, with the system's reason in *reason if given, when it
+// cannot; the current directory then stays as it was.
+bool ChangeDirectory(const char* path, Str* reason = nullptr);
+
+// The program that cmd would run for a bare name (no folder) from the
+// current directory: found there, then in each PATH folder, as it is or,
+// when it has no extension, with each PATHEXT extension in turn. Its full
+// path, or the empty text when there is none (or natively, where /bin/sh
+// finds it).
+//     FindProgram("javac") -> "C:\\jdk\\bin\\javac.exe"
+Str FindProgram(const char* name);
 
 // The file on disk opened for reading with the C runtime's mode, "r" for
 // text or "rb" for binary, or null: never a directory or a device. A class
@@ -41,11 +50,21 @@ void KeepRunningOnBreak();
 // A clock in milliseconds, to time the tool.
 unsigned long long Milliseconds();
 
-// Runs the command line through the command interpreter and waits for it.
-// Returns false, with *reason, when no interpreter could be started; else
-// *status is the interpreter's exit status, which is the tool's (on POSIX
+// The command interpreter that system() would start from the current
+// directory: the file COMSPEC names, else cmd.exe found as FindProgram finds
+// it (/bin/sh natively); the empty text when there is none.
+Str InterpreterPath();
+
+// Runs the command line through the interpreter and waits for it. Returns
+// false, with the system's reason in *reason, when the interpreter cannot be
+// started; else *status is its exit status, which is the tool's (on POSIX
 // the exit code, or 128 plus the number of the signal that ended it).
-bool RunCommandLine(const char* commandLine, unsigned long* status, Str* reason);
+bool RunCommandLine(const char* interpreter, const char* commandLine, unsigned long* status, Str* reason);
+
+// Writes the launcher's own text to standard output after what stdio holds:
+// on a console in its characters (converted from the process's code page,
+// whatever the console's own), elsewhere as bytes, as the tool's go.
+void Say(const char* text);
 
 // Whether standard output is a console, where a person sees the pause text
 // and can answer it; not a file or a pipe, such as an editor's output panel.

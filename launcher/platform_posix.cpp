@@ -8,6 +8,7 @@
 #include <fcntl.h>
 #include <limits.h>
 #include <signal.h>
+#include <spawn.h>
 #include <stdlib.h>
 #include <string.h>
 #include <sys/stat.h>
@@ -39,17 +40,29 @@ Str CurrentDirectory()
 }
 
 // As the system would on the Windows-style paths of this stand-in.
-Str FullPathOf(const char* path)
+Str FullPathOf(const char* path, Str* reason)
 {
     Str current = CurrentDirectory();
-    return FullPathFrom(path, current.c_str());
+    Str full = FullPathFrom(path, current.c_str());
+    if (full == "" && reason)
+        reason->assign(current == "" ? strerror(errno) : "no path");
+    return full;
 }
 
-void ChangeDirectory(const char* path)
+bool ChangeDirectory(const char* path, Str* reason)
 {
     Str posixPath = SlashesFor(path);
-    int failed = chdir(posixPath.c_str() ? posixPath.c_str() : "");
-    (void)failed;
+    if (chdir(posixPath.c_str() ? posixPath.c_str() : "") == 0)
+        return true;
+    if (reason)
+        reason->assign(strerror(errno));
+    return false;
+}
+
+// /bin/sh never looks in the current directory: a bare name is left to it.
+Str FindProgram(const char* /*unused*/)
+{
+    return Str();
 }
 
 // Only a regular file is read: a directory or a device that never ends
@@ -89,15 +102,33 @@ unsigned long long Milliseconds()
     return now.tv_sec * 1000ull + now.tv_nsec / 1000000;
 }
 
-bool RunCommandLine(const char* commandLine, unsigned long* status, Str* reason)
+Str InterpreterPath()
 {
-    int result = system(commandLine ? commandLine : "");
-    if (result == -1) {
-        reason->assign(strerror(errno));
+    return Str("/bin/sh");
+}
+
+// The breaks the launcher outlives are the tool's default again after exec.
+bool RunCommandLine(const char* interpreter, const char* commandLine, unsigned long* status, Str* reason)
+{
+    char* arguments[] = {(char*)"sh", (char*)"-c", (char*)(commandLine ? commandLine : ""), nullptr};
+    fflush(stdout);
+    fflush(stderr);
+    pid_t child;
+    int result, error = posix_spawn(&child, interpreter ? interpreter : "", nullptr, nullptr, arguments, environ);
+    if (error == 0 && waitpid(child, &result, 0) < 0)
+        error = errno;
+    if (error != 0) {
+        reason->assign(strerror(error));
         return false;
     }
     *status = WIFSIGNALED(result) ? 128ul + WTERMSIG(result) : (unsigned long)WEXITSTATUS(result);
     return true;
+}
+
+void Say(const char* text)
+{
+    fputs(text, stdout);
+    fflush(stdout);
 }
 
 bool OutputIsConsole()

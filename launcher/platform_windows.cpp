@@ -5,9 +5,13 @@
 #include <direct.h>
 #include <io.h>
 #include <stdlib.h>
+#include <string.h>
 #include <windows.h>
 
+#include "launcher/command_line.h"
 #include "launcher/filled_buffer.h"
+#include "text/bytes.h"
+#include "text/heap.h"
 
 static DWORD ShortPathCall(const char* path, char* buffer, DWORD size)
 {
@@ -44,14 +48,77 @@ static DWORD FullPathCall(const char* path, char* buffer, DWORD size)
     return GetFullPathNameA(path, size, buffer, nullptr);
 }
 
-Str FullPathOf(const char* path)
+// The system's own words for the error, without the line end and period.
+static Str SystemMessage(DWORD error)
 {
-    return Filled(FullPathCall, path);
+    char text[512];
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, NULL, error, 0,
+                                  text, sizeof text, NULL);
+    while (length > 0 && strchr(" \r\n.", text[length - 1]))
+        length--;
+    if (length == 0)
+        length = snprintf(text, sizeof text, "error %lu", error);
+    text[length] = '\0';
+    return Str(text);
 }
 
-void ChangeDirectory(const char* path)
+Str FullPathOf(const char* path, Str* reason)
 {
-    _chdir(path);
+    Str full = Filled(FullPathCall, path);
+    if (full == "" && reason)
+        *reason = SystemMessage(GetLastError());
+    return full;
+}
+
+// _chdir, unlike SetCurrentDirectory alone, also sets the drive's own
+// current directory, which cmd reads for "C:x".
+bool ChangeDirectory(const char* path, Str* reason)
+{
+    if (_chdir(path) == 0)
+        return true;
+    if (reason)
+        *reason = SystemMessage(GetLastError());
+    return false;
+}
+
+// Whether path names a file, not a folder.
+static bool IsFile(const char* path)
+{
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The name in the folder, with the first of the extensions (";"-separated;
+// "" for the name as it is) that gives a file: its full path, or empty.
+static Str FoundIn(const char* folder, const char* name, const char* extensions)
+{
+    Str base = Str(folder) + (Right(folder, 1) == "\\" ? "" : "\\") + name;
+    for (const char* extension = extensions;; extension++) {
+        unsigned length = strcspn(extension, ";");
+        Str candidate = base + BytesOf(extension, length).c_str();
+        if (IsFile(candidate.c_str()))
+            return FullPathOf(candidate.c_str());
+        extension += length;
+        if (*extension == '\0')
+            return Str();
+    }
+}
+
+Str FindProgram(const char* name)
+{
+    const char* pathext = getenv("PATHEXT");
+    const char* extensions = strchr(name, '.') ? "" : pathext ? pathext : ".COM;.EXE;.BAT;.CMD";
+    Str found = FoundIn(".", name, extensions);
+    const char* folders = getenv("PATH");
+    for (const char* at = folders ? folders : ""; found == "" && *at; at += *at == ';') {
+        unsigned length = strcspn(at, ";");
+        // cmd reads a folder written between quotes without them.
+        Str folder = ReplaceAll(BytesOf(at, length).c_str(), "\"", "");
+        if (folder != "")
+            found = FoundIn(folder.c_str(), name, extensions);
+        at += length;
+    }
+    return found;
 }
 
 // Only a file on disk is read: a device such as CON would wait for
@@ -88,35 +155,37 @@ unsigned long long Milliseconds()
     return GetTickCount64();
 }
 
-// Whether name is a file in one of the directories (a PATH-like list).
-static bool IsFoundIn(const char* directories, const char* name)
-{
-    char found[MAX_PATH];
-    return directories && SearchPathA(directories, name, nullptr, MAX_PATH, found, nullptr) > 0;
-}
-
-// What system() starts: the file COMSPEC names, else cmd.exe on PATH.
-static bool InterpreterExists()
+Str InterpreterPath()
 {
     const char* comspec = getenv("COMSPEC");
-    DWORD attributes = comspec ? GetFileAttributesA(comspec) : INVALID_FILE_ATTRIBUTES;
-    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY))
-        return true;
-    // The C runtime looks in the current directory first.
-    return IsFoundIn(".", "cmd.exe") || IsFoundIn(getenv("PATH"), "cmd.exe");
+    return comspec && IsFile(comspec) ? FullPathOf(comspec) : FindProgram("cmd.exe");
 }
 
-// system() gives -1 both when it cannot start the interpreter and when the
-// tool exits with -1 (and errno is no guide), so only a missing interpreter
-// makes -1 a failure.
-bool RunCommandLine(const char* commandLine, unsigned long* status, Str* reason)
+// Started here rather than by system(), which adds no switches to cmd's,
+// cannot tell a failed start from a tool's -1, and may start the tool twice.
+bool RunCommandLine(const char* interpreter, const char* commandLine, unsigned long* status, Str* reason)
 {
-    int result = system(commandLine);
-    *status = (unsigned long)(unsigned)result;
-    if (result == -1 && !InterpreterExists()) {
+    if (SafeLength(interpreter) == 0) {
         reason->assign("no command interpreter (COMSPEC names no file, and cmd.exe is not on PATH)");
         return false;
     }
+    Str line = InterpreterLine(interpreter, commandLine);
+    // The tool writes to the same console or file after what stdio holds.
+    fflush(stdout);
+    fflush(stderr);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process;
+    if (!CreateProcessA(interpreter, line.c_str(), NULL, NULL, TRUE, 0, NULL, NULL, &startup, &process)) {
+        *reason = SystemMessage(GetLastError());
+        return false;
+    }
+    CloseHandle(process.hThread);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = 1;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hProcess);
+    *status = code;
     return true;
 }
 
@@ -142,6 +211,29 @@ bool OutputIsConsole()
 {
     DWORD mode;
     return GetConsoleMode(GetStdHandle(STD_OUTPUT_HANDLE), &mode) != 0;
+}
+
+// The console shows bytes in its own code page (437, 850, ...), not the
+// process's UTF-8: characters written as such show rightly in any.
+static bool WriteToConsole(const char* text)
+{
+    int count = MultiByteToWideChar(CP_ACP, 0, text, -1, NULL, 0);
+    if (count <= 1 || !OutputIsConsole())
+        return false;
+    wchar_t* wide = (wchar_t*)NewBytes(sizeof(wchar_t) * (unsigned long long)count);
+    DWORD written;
+    bool done = MultiByteToWideChar(CP_ACP, 0, text, -1, wide, count) > 0 &&
+                WriteConsoleW(GetStdHandle(STD_OUTPUT_HANDLE), wide, count - 1, &written, NULL);
+    free(wide);
+    return done;
+}
+
+void Say(const char* text)
+{
+    fflush(stdout);
+    if (!WriteToConsole(text))
+        fputs(text, stdout);
+    fflush(stdout);
 }
 
 // Some consoles (Wine's) take in the keys typed into the terminal only

@@ -19,8 +19,10 @@ Str TranslateSourceArgument(const char* argument)
     FirstFileTaken = true;
     Str statement = ReadFirstStatement(source);
     fclose(source);
-    Str package;
-    Str below = EnterPackageRoot(file.c_str(), PackageDepth(statement.c_str(), &package));
+    Str package, failure;
+    Str below = EnterPackageRoot(file.c_str(), PackageDepth(statement.c_str(), &package), &failure);
+    if (failure != "")
+        return GivenAsIs(failure.c_str(), argument);
     SayIfMisplaced(package.c_str(), file.c_str(), below.c_str());
     return below;
 }

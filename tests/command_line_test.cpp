@@ -82,22 +82,33 @@ TEST(CommandLine, PlainArgumentsKeepTodaysLine)
 // The head of the line for a tool path and its short form (empty: none).
 TEST(ToolHeadOf, Table)
 {
-    struct Case { const char *tool, *shortPath, *head; bool wrap; };
+    struct Case { const char *tool, *shortPath, *head; };
     const Case cases[] = {
-        {R"(C:\jdk\bin\java.exe)", R"(C:\jdk\bin\java.exe)", R"(C:\jdk\bin\java.exe)", false},
-        {R"(C:\Program Files\jdk\java.exe)", R"(C:\PROGRA~1\jdk\java.exe)", R"(C:\PROGRA~1\jdk\java.exe)", false},
-        {R"(C:\my tools\java)", "", R"("C:\my tools\java")", true},
-        {R"(C:\my tools\java.exe)", R"(C:\my tools\java.exe)", R"("C:\my tools\java.exe")", true},
-        {R"(C:\R&D\java.exe)", R"(C:\R&D\java.exe)", R"("C:\R&D\java.exe")", true},
-        {R"(C:\x (86)\java.exe)", R"(C:\X(86~1\java.exe)", R"("C:\x (86)\java.exe")", true},
-        {R"(C:\a^b\java.exe)", "", R"("C:\a^b\java.exe")", true},
-        {R"(C:\jdk\java.exe)", "", R"(C:\jdk\java.exe)", false},
-        {"java", nullptr, "java", false},
+        {R"(C:\jdk\bin\java.exe)", R"(C:\jdk\bin\java.exe)", R"(C:\jdk\bin\java.exe)"},
+        {R"(C:\Program Files\jdk\java.exe)", R"(C:\PROGRA~1\jdk\java.exe)", R"(C:\PROGRA~1\jdk\java.exe)"},
+        {R"(C:\my tools\java)", "", R"("C:\my tools\java")"},
+        {R"(C:\my tools\java.exe)", R"(C:\my tools\java.exe)", R"("C:\my tools\java.exe")"},
+        {R"(C:\R&D\java.exe)", R"(C:\R&D\java.exe)", R"("C:\R&D\java.exe")"},
+        {R"(C:\x (86)\java.exe)", R"(C:\X(86~1\java.exe)", R"("C:\x (86)\java.exe")"},
+        {R"(C:\a^b\java.exe)", "", R"("C:\a^b\java.exe")"},
+        {R"(C:\jdk\java.exe)", "", R"(C:\jdk\java.exe)"},
+        {"java", nullptr, "java"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.tool);
-        bool wrap = !c.wrap;
-        EXPECT_STREQ(c.head, ToolHeadOf(c.tool, c.shortPath, &wrap).c_str());
-        EXPECT_EQ(c.wrap, wrap);
-    }
+    for (const Case& c : cases)
+        EXPECT_STREQ(c.head, ToolHeadOf(c.tool, c.shortPath).c_str()) << c.tool;
+}
+
+// cmd, by its file name in any case, gets the line in quotes that /s strips.
+TEST(InterpreterLine, Table)
+{
+    struct Case { const char *interpreter, *line, *result; };
+    const Case cases[] = {
+        {R"(C:\Windows\system32\cmd.exe)", R"("C:\my tools\java" "-g")",
+         R"("C:\Windows\system32\cmd.exe" /d /v:off /s /c ""C:\my tools\java" "-g"")"},
+        {R"(C:\WINDOWS\System32\CMD.EXE)", "java", R"("C:\WINDOWS\System32\CMD.EXE" /d /v:off /s /c "java")"},
+        {R"(C:\tcc\tcc.exe)", R"(java "-g")", R"("C:\tcc\tcc.exe" /c java "-g")"},
+        {R"(C:\x\notcmd.exe)", "java", R"("C:\x\notcmd.exe" /c java)"},
+    };
+    for (const Case& c : cases)
+        EXPECT_STREQ(c.result, InterpreterLine(c.interpreter, c.line).c_str()) << c.interpreter;
 }

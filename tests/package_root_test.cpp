@@ -78,9 +78,11 @@ TEST_F(PackageRoot, BareNameInALongCurrentDirectory)
 
 TEST_F(PackageRoot, FailedChangeStillGivesTheText)
 {
-    Str result = EnterPackageRoot((tree + "\\missing\\com\\acme\\Foo.java").c_str(), 2);
+    Str failure;
+    Str result = EnterPackageRoot((tree + "\\missing\\com\\acme\\Foo.java").c_str(), 2, &failure);
     EXPECT_STREQ("com/acme/Foo.java", result.c_str());
     EXPECT_EQ(start, Current());
+    EXPECT_EQ(0, Find(failure.c_str(), ("cannot enter " + tree + "\\missing\\: ").c_str())) << failure.c_str();
     EXPECT_STREQ("Foo.java", EnterPackageRoot("Z9:\\missing\\Foo.java", 0).c_str());
     EXPECT_EQ(start, Current());
 }

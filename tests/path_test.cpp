@@ -91,6 +91,19 @@ TEST(Paths, FullPathFrom)
     }
 }
 
+// A drive or share named past the system's parsing is entered as written plainly.
+TEST(Paths, PlainPathOf)
+{
+    struct Case { const char *path, *plain; };
+    const Case cases[] = {
+        {"\\\\?\\C:\\work\\", "C:\\work\\"}, {"\\\\.\\c:\\x", "c:\\x"},
+        {"\\\\?\\UNC\\srv\\share\\x", "\\\\srv\\share\\x"}, {"\\\\?\\Volume{1}\\x", "\\\\?\\Volume{1}\\x"},
+        {"C:\\x", "C:\\x"}, {"\\\\srv\\share", "\\\\srv\\share"}, {"\\\\?\\", "\\\\?\\"}, {nullptr, nullptr},
+    };
+    for (const Case& c : cases)
+        EXPECT_TEXT(c.plain, PlainPathOf(c.path)) << (c.path ? c.path : "(null)");
+}
+
 TEST(Paths, RootOf)
 {
     struct Case { const char *path, *root; bool network; };

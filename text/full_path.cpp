@@ -53,6 +53,16 @@ bool IsNetworkPath(const char* path)
     return !(IsDevicePath(p) && IsDrive(root.c_str() + 4));
 }
 
+Str PlainPathOf(const char* path)
+{
+    const char* p = path ? path : "";
+    if (IsDevicePath(p) && IsDrive(p + 4))
+        return Str(p + 4);
+    if (IsDevicePath(p) && strncmp(p + 4, "UNC\\", 4) == 0)
+        return Str("\\") + (p + 7);
+    return Str(p);
+}
+
 // The directory with path below it, one backslash between them.
 static Str Below(const char* directory, const char* path)
 {

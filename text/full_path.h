@@ -19,6 +19,13 @@ Str RootOf(const char* path);
 //     IsNetworkPath("\\\\?\\C:\\src")          -> false
 bool IsNetworkPath(const char* path);
 
+// The path without the "\\\\?\\" or "\\\\.\\" prefix that lets it past the
+// system's parsing: a drive path as it is written plainly, a "UNC\\" one as
+// its share; any other path as it is.
+//     PlainPathOf("\\\\?\\C:\\work\\Foo.java")          -> "C:\\work\\Foo.java"
+//     PlainPathOf("\\\\?\\UNC\\srv\\share\\Foo.java") -> "\\\\srv\\share\\Foo.java"
+Str PlainPathOf(const char* path);
+
 // The path made full against the directory current: a relative path below
 // it, "C:x" below it when it is on drive C: (else below C:\), "\\x" on its
 // drive; "\\\\?\\" and "\\\\.\\" paths are taken as they stand. Empty for an

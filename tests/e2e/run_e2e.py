@@ -112,18 +112,18 @@ def case(name, launcher, args, expect, cwd="{R}\\here", files=None, start="here"
          sleep=None, says=None):
     """One row: args (None: the launcher's name alone) and the translations
     the tool must get (None: the tool must not run), and the tool's current
-    directory. expect, cwd, stderr_has and ends may be dicts by platform.
+    directory. expect, cwd, stderr_has, ends and note may be dicts by platform.
     cmd_output: under Wine the command interpreter may print before the
     launcher's own output. exit_with: the status the recorder exits with;
     ends: the status the launcher must report, when not that one (ANY: any
     status; a NotRun: the tool could not be run). comspec: under Wine, the
-    launcher runs with COMSPEC and PATH set to this pair. tool_named: the tool's path as the launcher is given
-    it (".exe" added under Wine): relative to start, or a bare name found on
-    PATH. short: the file whose short form {SHORT} stands for (Wine). note:
-    the note that the file's folders do not spell its package, after "note: ".
-    sleep: the milliseconds the recorder sleeps, which the time shown must
-    cover. says: a line the tool prints; the launcher's output then goes
-    into a pipe (natively)."""
+    launcher runs with COMSPEC and PATH set to this pair ({T}: the tool).
+    tool_named: the tool's path as the launcher is given it (".exe" added
+    under Wine): relative to start, or a bare name found on PATH. short: the
+    file whose short form {SHORT} stands for (Wine). note: the note before
+    the tool runs, after "note: ". sleep: the milliseconds the recorder
+    sleeps, which the time shown must cover. says: a line the tool prints;
+    the launcher's output then goes into a pipe (natively)."""
     return dict(name=launcher + "." + name, launcher=launcher, args=args,
                 expect=expect, cwd=cwd, files=dict(files or {}), start=start,
                 only=only, tool=tool, locked=locked,
@@ -274,6 +274,11 @@ def driver_cases(launcher, file_arg, translated):
              ends=NO_INTERPRETER),
         case("comspec_folder", launcher, ["-g"], None, only="wine", comspec=(r"C:\windows", ""),
              ends=NO_INTERPRETER),
+        case("cmd_on_path", launcher, [], [], only="wine", exit_with="0xFFFFFFFF",
+             comspec=(r"Z:\none\cmd.exe", r"C:\windows\system32")),
+        # The recorder, as COMSPEC's cmd.exe, shows the interpreter's own line.
+        case("interpreter_line", launcher, ["-g", file_arg], ["-g", translated], r"{R}\src",
+             only="wine", tool="interpreter", comspec=("{T}", ""), files={**ACME_FOO, **APP_MAIN}),
         # Wine's short name of "my tools" heads the line.
         case("tool_with_blank", launcher, ["-g", file_arg], ["-g", translated], r"{R}\src",
              only="wine", tool="blank", files={**ACME_FOO, **APP_MAIN}),
@@ -287,8 +292,10 @@ def tool_path_cases(launcher, file_arg, translated):
              ("dot_first", r".\jdk\recorder", "."), ("slash", "jdk/recorder", "."),
              ("dot_inside", r"jdk\.\recorder", "."), ("bare_on_path", "recorder", "here"),
              ("drive_relative", "Z:recorder", "jdk")]
+    # A program of the tool's name in the package root must not be the one run.
+    planted = {"src/recorder.exe": b"", "src/recorder": b""}
     return [case("tool_path." + name, launcher, ["-g", file_arg], ["-g", translated], r"{R}\src",
-                 start=start, tool="jdk", tool_named=named, files={**ACME_FOO, **APP_MAIN},
+                 start=start, tool="jdk", tool_named=named, files={**ACME_FOO, **APP_MAIN, **planted},
                  only="wine" if ":" in named else None)
             for name, named, start in names]
 
@@ -321,10 +328,13 @@ def hostile_cases(launcher, source, taken, skipped):
              files={**APP_MAIN, "data/Blob.java": binary_bytes}),
         case("big_no_semicolon", launcher, [source("data/Big.java")], [taken("Big.java")],
              r"{R}\data", files={"data/Big.java": BIG_CLASS}),
-        # The climb stops at the drive; natively the "drive" \t does not exist.
+        # The climb stops at the drive; natively the "drive" \t does not exist,
+        # so the file goes as given.
         case("big_million_dots", launcher, [source("data/Dots.java")],
-             [taken("{U}/data/Dots.java")], {"wine": "{R2}\\", "native": r"{R}\here"},
-             files={"data/Dots.java": MILLION_DOTS}),
+             {"wine": [taken("{U}/data/Dots.java")], "native": [source("data/Dots.java")]},
+             {"wine": "{R2}\\", "native": r"{R}\here"}, files={"data/Dots.java": MILLION_DOTS},
+             note={"native": r"cannot enter \t\: No such file or directory; %s goes to the tool as given"
+                   % source("data/Dots.java")}),
         case("long_line", launcher, [source("src/com/acme/Foo.java")],
              [taken("com/acme/Foo.java")], r"{R}\src",
              files={"src/com/acme/Foo.java": LONG_LINE}),
@@ -438,11 +448,23 @@ def drive_root_cases(launcher, name, translated):
 
 
 def network_cases(launcher, name_of):
-    """A package root on a network share (Wine): cmd cannot make it current,
-    so the tool is not run, and the user is told why."""
-    return [case("paths.network_share", launcher, [name_of(r"{N}\src\com\acme\Foo")], None,
+    """A package root on a network share (Wine), named plainly or past the
+    system's parsing: cmd cannot make it current, so the tool is not run,
+    and the user is told why."""
+    return [case("paths.network_share" + kind, launcher, [name_of(share + r"\src\com\acme\Foo")], None,
                  only="wine", files=CLASS_BESIDE, ends=NotRun(
-                     r"cmd cannot work in the network folder {N}\src; map it to a drive letter and start from there"))]
+                     r"cmd cannot work in the network folder {N}\src; map it to a drive letter and start from there"))
+            for kind, share in (("", "{N}"), ("_prefixed", "{UNC}"))]
+
+
+def unenterable_root_cases(launcher, name_of):
+    """A package root too long to be made current (Wine): the file goes to
+    the tool as given, from the folder the launcher started in."""
+    folder = "d" * 150 + "\\" + "e" * 150
+    files = {folder.replace("\\", "/") + "/com/acme/Foo.java": b"package com.acme;\n"}
+    arg = name_of("{R}\\" + folder + r"\com\acme\Foo")
+    return [case("paths.unenterable_root", launcher, [arg, "-x"], [arg, "-x"], only="wine", files=files,
+                 note="cannot enter {R}\\%s\\: File name is too long; %s goes to the tool as given" % (folder, arg))]
 
 
 def short_name_cases(launcher, extension, translated):
@@ -464,6 +486,8 @@ PATH_CASES = (path_cases(SC, ".java", "src", ACME_FOO, "com/acme/Foo.java")
               + drive_root_cases(SC, "Foo.java", "Foo.java") + drive_root_cases(CR, "Foo.class", "Foo")
               + network_cases(SC, lambda name: name + ".java")
               + network_cases(CR, lambda name: name + ".class")
+              + unenterable_root_cases(SC, lambda name: name + ".java")
+              + unenterable_root_cases(CR, lambda name: name + ".class")
               + short_name_cases(SC, ".java", "com/acme/LongClassName.java")
               + short_name_cases(CR, ".class", "com/acme/LongClassName"))
 
@@ -527,7 +551,7 @@ TOOLS = {
     "blank": ("my tools", "{T}"), "missing_blank": ("my tools", '"{T}"'),
     "blank_no_short": ("my tools", '"{T}"'), "ampersand": ("r&d (x)", '"{T}"'),
     "long": (os.path.join(*["d" * 100] * 10), "{T}"), "jdk": ("jdk", "{T}"),
-    "unicode": ("工具", "{T}"),
+    "unicode": ("工具", "{T}"), "interpreter": ("shell", "{T}"),
 }
 
 
@@ -537,7 +561,7 @@ def place_tool(root, kind, recorder, platform):
     folder, head = TOOLS[kind]
     os.makedirs(os.path.join(root, folder), exist_ok=True)
     missing = kind.startswith("missing")
-    name = "nothere" + exe if missing else "recorder" + exe
+    name = "nothere" + exe if missing else "cmd" + exe if kind == "interpreter" else "recorder" + exe
     if not missing:
         shutil.copy(recorder, os.path.join(root, folder, name))
     path = os.path.join(root, folder, name)
@@ -720,6 +744,8 @@ class Run:
             values["{Y}"] = self.drive.letter
         if self.share:
             values["{N}"] = self.share.path
+            values["{UNC}"] = "\\\\?\\UNC" + self.share.path[1:]
+        values["{T}"] = getattr(self, "tool", "")
         if self.short:
             values["{SHORT}"] = self.short
         return values
@@ -740,13 +766,14 @@ class Run:
             os.chown(self.root, *self.user)
         if self.platform == "wine" and (row.get("drive") or any("{Y}" in arg for arg in row["args"] or [])):
             self.drive = Drive(os.path.join(self.root, "drive"))
-        if self.platform == "wine" and any("{N}" in arg for arg in row["args"] or []):
+        if self.platform == "wine" and any(re.search("{N}|{UNC}", arg) for arg in row["args"] or []):
             self.share = Share(self.root)
         self.tool, self.head = place_tool(self.root, row["tool"], self.options.recorder,
                                                 self.platform)
         if row["tool_named"]:
             self.tool = row["tool_named"] + (".exe" if self.platform == "wine" else "")
-            if not re.search(r"[\\/:]", self.tool):
+            # Natively /bin/sh finds a bare name; cmd would look in the root first.
+            if not re.search(r"[\\/:]", self.tool) and self.platform == "native":
                 self.head = self.tool
         if row["short"]:
             self.short = self.short_form(row["short"])
@@ -779,7 +806,7 @@ class Run:
         env["RECORDER_OUT"] = windows_path(record) if self.platform == "wine" else record
         if row["exit_with"]:
             env["RECORDER_STATUS"] = row["exit_with"]
-        if self.tool == self.head and row["tool_named"]:
+        if row["tool_named"] and not re.search(r"[\\/:]", row["tool_named"]):
             # A bare name: cmd finds it on Wine's PATH, which WINEPATH adds to.
             jdk = os.path.join(self.root, "jdk")
             if self.platform == "wine":
@@ -845,8 +872,9 @@ class Run:
         text += PAUSE
         if self.row["says"]:
             text = self.row["says"] + "\n" + text
-        if self.row["note"]:
-            text = "note: " + self.fill(self.row["note"]) + "\n" + text
+        note = for_platform(self.row["note"], self.platform)
+        if note:
+            text = "note: " + self.fill(note) + "\n" + text
         if self.platform == "wine":
             text = text.replace("\n", "\r\n")
         return text
@@ -879,6 +907,10 @@ class Run:
         line = self.head + "".join(" " + c_runtime_quoted(t) for t in translations)
         argv = b"".join(t.encode("utf-8", "surrogateescape") + b"\0" for t in translations)
         directory = self.fill(for_platform(self.row["cwd"], self.platform))
+        if self.row["tool"] == "interpreter":
+            # The recorder ran as cmd, and got the line cmd would run.
+            line = '"%s" /d /v:off /s /c "%s"' % (self.tool, line)
+            argv = record.argv
         if self.platform == "wine":
             check(record.line == line.encode("utf-8", "surrogateescape"), "command line", line, record.line)
         else:
