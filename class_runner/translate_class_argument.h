@@ -11,7 +11,8 @@ extern bool FirstFileTaken;
 // package can be read, from the source beside it (Foo.java beside Foo.class)
 // or else from the class file itself, makes its package root current and
 // comes back as its class name below it. A class file whose package cannot
-// be read makes its own directory current and comes back as its name. Every
+// be read makes its own directory current and comes back as its name; one
+// whose directory cannot be entered comes back as it is, after a note. Every
 // other argument, options and all that follow the class, comes back as it is.
 //     C:\work\src\com\acme\Foo.class (package com.acme) -> "com/acme/Foo"
 //     -verbose                                          -> "-verbose"
