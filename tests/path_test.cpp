@@ -98,7 +98,7 @@ TEST(Paths, PlainPathOf)
     const Case cases[] = {
         {"\\\\?\\C:\\work\\", "C:\\work\\"}, {"\\\\.\\c:\\x", "c:\\x"},
         {"\\\\?\\UNC\\srv\\share\\x", "\\\\srv\\share\\x"}, {"\\\\?\\Volume{1}\\x", "\\\\?\\Volume{1}\\x"},
-        {"C:\\x", "C:\\x"}, {"\\\\srv\\share", "\\\\srv\\share"}, {"\\\\?\\", "\\\\?\\"}, {nullptr, nullptr},
+        {"C:\\x", "C:\\x"}, {"\\\\srv\\share", "\\\\srv\\share"}, {"\\\\?\\C:x", "\\\\?\\C:x"}, {nullptr, nullptr},
     };
     for (const Case& c : cases)
         EXPECT_TEXT(c.plain, PlainPathOf(c.path)) << (c.path ? c.path : "(null)");

@@ -56,7 +56,7 @@ bool IsNetworkPath(const char* path)
 Str PlainPathOf(const char* path)
 {
     const char* p = path ? path : "";
-    if (IsDevicePath(p) && IsDrive(p + 4))
+    if (IsDevicePath(p) && IsDrive(p + 4) && p[6] == '\\')
         return Str(p + 4);
     if (IsDevicePath(p) && strncmp(p + 4, "UNC\\", 4) == 0)
         return Str("\\") + (p + 7);

@@ -20,7 +20,7 @@ Str RootOf(const char* path);
 bool IsNetworkPath(const char* path);
 
 // The path without the "\\\\?\\" or "\\\\.\\" prefix that lets it past the
-// system's parsing: a drive path as it is written plainly, a "UNC\\" one as
+// system's parsing: a full drive path as it is written plainly, a "UNC\\" one as
 // its share; any other path as it is.
 //     PlainPathOf("\\\\?\\C:\\work\\Foo.java")          -> "C:\\work\\Foo.java"
 //     PlainPathOf("\\\\?\\UNC\\srv\\share\\Foo.java") -> "\\\\srv\\share\\Foo.java"

@@ -130,6 +130,19 @@ static std::string FullPath(std::string path, const std::string& current)
     return full;
 }
 
+// The full path as it is entered: a full drive path with "\\\\?\\" or "\\\\.\\"
+// in front as the drive path, "\\\\?\\UNC\\" as the share "\\\\".
+static std::string Plain(const std::string& path)
+{
+    bool device = path.size() >= 4 && path.rfind("\\\\", 0) == 0 && (path[2] == '?' || path[2] == '.') &&
+                  path[3] == '\\';
+    if (device && path.size() >= 7 && isalpha((unsigned char)path[4]) && path[5] == ':' && path[6] == '\\')
+        return path.substr(4);
+    if (device && path.compare(4, 4, "UNC\\") == 0)
+        return "\\" + path.substr(7);
+    return path;
+}
+
 // Depth 0: the file's own directory (a drive's root for "C:\\Foo.java") and
 // the file's name.
 static Climb OwnDirectory(const std::string& path)
@@ -207,7 +220,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     std::string windowsStart = start;
     std::replace(windowsStart.begin(), windowsStart.end(), '/', '\\');
-    std::string full = FullPath(path, windowsStart);
+    std::string full = Plain(FullPath(path, windowsStart));
     Climb climb = depth == 0 || full.empty() ? OwnDirectory(full) : PackageRoot(full, depth);
     CHECK(TextOf(result.c_str()) == climb.below);
     CHECK(result.c_str() == nullptr || *result.c_str() != '\0');
