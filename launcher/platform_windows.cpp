@@ -92,7 +92,7 @@ static bool IsFile(const char* path)
 // "" for the name as it is) that gives a file: its full path, or empty.
 static Str FoundIn(const char* folder, const char* name, const char* extensions)
 {
-    Str base = Str(folder) + (Right(folder, 1) == "\\" ? "" : "\\") + name;
+    Str base = PathBelow(folder, name);
     for (const char* extension = extensions;; extension++) {
         unsigned length = strcspn(extension, ";");
         Str candidate = base + BytesOf(extension, length).c_str();

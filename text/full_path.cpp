@@ -63,8 +63,7 @@ Str PlainPathOf(const char* path)
     return Str(p);
 }
 
-// The directory with path below it, one backslash between them.
-static Str Below(const char* directory, const char* path)
+Str PathBelow(const char* directory, const char* path)
 {
     Str joined(directory);
     if (Right(directory, 1) != "\\")
@@ -80,11 +79,11 @@ static Str Joined(const char* path, const char* current)
         return Str(path);
     bool sameDrive = IsDrive(current) && ((current[0] | 0x20) == (path[0] | 0x20));
     if (IsDrive(path))
-        return sameDrive ? Below(current, path + 2) : Left(path, 2) + "\\" + (path + 2);
+        return sameDrive ? PathBelow(current, path + 2) : Left(path, 2) + "\\" + (path + 2);
     if (*current == '\0')
         return Str();
     if (path[0] != '\\')
-        return Below(current, path);
+        return PathBelow(current, path);
     // A rooted path goes on the current directory's drive or share; on a
     // host whose paths have no drive, it is full as it is.
     if (current[0] == '\\' && current[1] != '\\')

@@ -26,6 +26,11 @@ bool IsNetworkPath(const char* path);
 //     PlainPathOf("\\\\?\\UNC\\srv\\share\\Foo.java") -> "\\\\srv\\share\\Foo.java"
 Str PlainPathOf(const char* path);
 
+// The directory with path below it, one backslash between them.
+//     PathBelow("C:\\jdk", "javac.exe") -> "C:\\jdk\\javac.exe"
+//     PathBelow("C:\\", "javac.exe")    -> "C:\\javac.exe"
+Str PathBelow(const char* directory, const char* path);
+
 // The path made full against the directory current: a relative path below
 // it, "C:x" below it when it is on drive C: (else below C:\), "\\x" on its
 // drive; "\\\\?\\" and "\\\\.\\" paths are taken as they stand. Empty for an
