@@ -4,16 +4,17 @@
 
 #include "text/heap.h"
 
-// Whether the tool path must stand between quotes for cmd.
+// Whether the tool path must stand between quotes for cmd: the characters
+// that "cmd /?" lists as needing them.
 static bool NeedsQuotes(const char* path)
 {
-    return strpbrk(path, " &^()") != nullptr;
+    return strpbrk(path, " &()[]{}^=;!'+,`~") != nullptr;
 }
 
 Str ToolHeadOf(const char* toolPath, const char* shortPath)
 {
-    const char* path = SafeLength(shortPath) > 0 && !NeedsQuotes(shortPath) ? shortPath : toolPath;
-    return NeedsQuotes(path ? path : "") ? Str("\"") + path + "\"" : Str(path);
+    const char* path = SafeLength(shortPath) > 0 ? shortPath : toolPath ? toolPath : "";
+    return NeedsQuotes(path) ? Str("\"") + path + "\"" : Str(path);
 }
 
 // Writes count backslashes at out; returns the byte after them.

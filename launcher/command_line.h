@@ -5,11 +5,12 @@
 
 #include "text/str.h"
 
-// What the command line begins with: the tool's short path, or the path as
-// given when there is none or the short one needs quotes. A path with a
-// blank or a byte that cmd acts on (& ^ ( ) are legal in folder names) is
-// quoted.
+// What the command line begins with: the tool's short path (which fits
+// where the long one may not), or the path as given when there is none.
+// A path with a blank or a character that "cmd /?" says needs quotes
+// (&()[]{}^=;!'+,`~, all legal in folder names) is quoted.
 //     "C:\JDK\BIN\JAVA.EXE", short "C:\JDK\BIN\JAVA.EXE" -> C:\JDK\BIN\JAVA.EXE
+//     "C:\Program Files\java.exe", short "C:\PROGRA~1\java.exe" -> "C:\PROGRA~1\java.exe"
 //     "C:\R&D\java.exe", no short path                 -> "C:\R&D\java.exe"
 Str ToolHeadOf(const char* toolPath, const char* shortPath);
 

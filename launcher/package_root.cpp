@@ -22,21 +22,46 @@ Str FileNamedBy(const char* path)
     return longPath != "" ? longPath : full;
 }
 
+// The longest folder a program can be started in: CreateProcess takes no
+// current folder of MAX_PATH (260) characters, its backslash and NUL counted.
+static const unsigned LongestCurrentFolder = 258;
+
+static bool FitsAsCurrentFolder(const char* folder)
+{
+    unsigned length = CharacterCount(folder);
+    return length > 0 && length - (Right(folder, 1) == "\\") <= LongestCurrentFolder;
+}
+
 // Makes the folder current, unless there is a reason not to try (the path
 // it came from cannot be made full); says why it is not, in *failure.
-static void Enter(const char* folder, Str reason, Str* failure)
+static bool Enter(const char* folder, Str reason, Str* failure)
 {
-    if (SafeLength(folder) == 0 || (reason == "" && ChangeDirectory(folder, &reason)))
-        return;
+    if (SafeLength(folder) == 0)
+        return true;
+    // A folder too long for the tool to start in goes by its short name.
+    Str target = folder;
+    if (reason == "" && !FitsAsCurrentFolder(folder))
+        target = ShortPathOf(folder);
+    if (reason == "" && !FitsAsCurrentFolder(target.c_str()))
+        reason.assign("a program's current folder has at most 258 characters");
+    if (reason == "" && ChangeDirectory(target.c_str(), &reason))
+        return true;
     if (failure)
-        *failure = Str("cannot enter ") + folder + ": " + reason.c_str();
+        *failure = Str("cannot enter ") + PathBelow(folder, "").c_str() + ": " + reason.c_str();
+    return false;
+}
+
+bool EnterFolder(const char* folder, Str* failure)
+{
+    return Enter(folder, Str(), failure);
 }
 
 Str EnterPackageRoot(const char* path, int depth, Str* failure)
 {
     // Every name the system opens for the file ("Foo.java", "..\\acme\\Foo.java",
     // "C:/src/com/acme/Foo.java") gives the same root and the same name below
-    // it; "\\\\?\\C:\\..." is entered as "C:\\...", which cmd can work in.
+    // it; "\\\\?\\C:\\..." is entered as "C:\\...", which cmd can work in,
+    // where that names the same folder.
     Str notFull;
     Str fullPath = PlainPathOf(FullPathOf(path, &notFull).c_str());
     if (fullPath == "")

@@ -42,15 +42,24 @@ Str FileNamedBy(const char* path);
 // the file's own (never above its drive), and returns the file's path below
 // it with "/" separators. Depth 0 makes the file's directory current and
 // returns its name. The path is first made full as the system would open it
-// (relative, "/", "." and ".." all allowed; "\\\\?\\" dropped); a share is
-// climbed no higher than itself. When the root cannot be made current, or
-// the path made full, the current directory stays, and *failure, if given,
-// says why.
+// (relative, "/", "." and ".." all allowed; "\\\\?\\" dropped where the plain
+// path names the same file); a share is climbed no higher than itself. The
+// root is entered as EnterFolder enters it. When it cannot be made current,
+// or the path made full, the current directory stays, and *failure, if
+// given, says why, naming the folder with its trailing backslash.
 //     EnterPackageRoot("C:\\work\\src\\com\\acme\\Foo.java", 2) -> "com/acme/Foo.java",
 //     and C:\work\src\ is current.
 //     EnterPackageRoot("C:\\locked\\com\\Foo.java", 1, &failure) -> "com/Foo.java",
 //     failure "cannot enter C:\\locked\\: Access is denied"
 Str EnterPackageRoot(const char* path, int depth, Str* failure = nullptr);
+
+// Makes folder current as a program can be started in it: a folder longer
+// than a current folder may be (258 characters) by its short name, where
+// that is short enough. Returns false, and says why in *failure if given,
+// when it cannot; the current directory then stays.
+//     EnterFolder("C:\\locked", &failure) -> false,
+//     failure "cannot enter C:\\locked\\: Access is denied"
+bool EnterFolder(const char* folder, Str* failure = nullptr);
 
 // Says that the root could not be entered, so that the argument goes to the
 // tool as it was given; returns the argument.

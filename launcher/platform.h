@@ -29,13 +29,23 @@ Str FullPathOf(const char* path, Str* reason = nullptr);
 // cannot; the current directory then stays as it was.
 bool ChangeDirectory(const char* path, Str* reason = nullptr);
 
-// The program that cmd would run for a bare name (no folder) from the
-// current directory: found there, then in each PATH folder, as it is or,
-// when it has no extension, with each PATHEXT extension in turn. Its full
-// path, or the empty text when there is none (or natively, where /bin/sh
-// finds it).
-//     FindProgram("javac") -> "C:\\jdk\\bin\\javac.exe"
-Str FindProgram(const char* name);
+// Whether path names a file, not a folder.
+bool IsFile(const char* path);
+
+// Whether a bare program name is looked for in the current directory before
+// PATH: as cmd does unless NoDefaultCurrentDirectoryInExePath is set; never
+// on POSIX, as /bin/sh never does.
+bool StartFolderSearched(const char* name);
+
+// What separates the folders of PATH, and the extensions a program name
+// without one is tried with when PATHEXT is unset (";"-separated; null on
+// POSIX: the name as it is).
+extern const char PathListSeparator[];
+extern const char* const DefaultProgramExtensions;
+
+// The count of characters in text as the system counts them in its
+// command lines and paths: UTF-16 units.
+unsigned CharacterCount(const char* text);
 
 // The file on disk opened for reading with the C runtime's mode, "r" for
 // text or "rb" for binary, or null: never a directory or a device. A class
@@ -50,9 +60,9 @@ void KeepRunningOnBreak();
 // A clock in milliseconds, to time the tool.
 unsigned long long Milliseconds();
 
-// The command interpreter that system() would start from the current
-// directory: the file COMSPEC names, else cmd.exe found as FindProgram finds
-// it (/bin/sh natively); the empty text when there is none.
+// The command interpreter: the file COMSPEC names, else the system's own
+// cmd.exe, never one in the current directory or on PATH (/bin/sh
+// natively); the empty text when there is none.
 Str InterpreterPath();
 
 // Runs the command line through the interpreter and waits for it. Returns

@@ -59,10 +59,28 @@ bool ChangeDirectory(const char* path, Str* reason)
     return false;
 }
 
-// /bin/sh never looks in the current directory: a bare name is left to it.
-Str FindProgram(const char* /*unused*/)
+bool IsFile(const char* path)
 {
-    return Str();
+    Str posixPath = SlashesFor(path);
+    struct stat status;
+    return stat(posixPath.c_str() ? posixPath.c_str() : "", &status) == 0 && S_ISREG(status.st_mode);
+}
+
+bool StartFolderSearched(const char* /*unused*/)
+{
+    return false;
+}
+
+const char PathListSeparator[] = ":";
+const char* const DefaultProgramExtensions = nullptr;
+
+// UTF-8, as the host's text is: one unit per character, two beyond U+FFFF.
+unsigned CharacterCount(const char* text)
+{
+    unsigned count = 0;
+    for (const unsigned char* at = (const unsigned char*)(text ? text : ""); *at; at++)
+        count += ((*at & 0xC0) != 0x80) + (*at >= 0xF0);
+    return count;
 }
 
 // Only a regular file is read: a directory or a device that never ends

@@ -10,13 +10,8 @@
 
 #include "launcher/command_line.h"
 #include "launcher/filled_buffer.h"
-#include "text/bytes.h"
+#include "launcher/wide_text.h"
 #include "text/heap.h"
-
-static DWORD ShortPathCall(const char* path, char* buffer, DWORD size)
-{
-    return GetShortPathNameA(path, buffer, size);
-}
 
 static DWORD CurrentDirectoryCall(const char* /*unused*/, char* buffer, DWORD size)
 {
@@ -28,9 +23,18 @@ static DWORD LongPathCall(const char* path, char* buffer, DWORD size)
     return GetLongPathNameA(path, buffer, size);
 }
 
+// Asked in UTF-16, where the system takes a path of any length: a folder
+// too long to be current has a short name that may fit.
 Str ShortPathOf(const char* path)
 {
-    return Filled(ShortPathCall, path);
+    wchar_t* wide = WideOf(path);
+    DWORD size = wide ? GetShortPathNameW(wide, NULL, 0) : 0;
+    wchar_t* found = size > 0 ? (wchar_t*)NewBytes(sizeof(wchar_t) * (unsigned long long)size) : nullptr;
+    DWORD length = found ? GetShortPathNameW(wide, found, size) : 0;
+    Str shortPath = length > 0 && length < size ? TextIn(found, CP_ACP) : Str();
+    free(found);
+    free(wide);
+    return shortPath;
 }
 
 Str LongPathOf(const char* path)
@@ -48,25 +52,11 @@ static DWORD FullPathCall(const char* path, char* buffer, DWORD size)
     return GetFullPathNameA(path, size, buffer, nullptr);
 }
 
-// The system's own words for the error, without the line end and period.
-static Str SystemMessage(DWORD error)
-{
-    char text[512];
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, NULL, error, 0,
-                                  text, sizeof text, NULL);
-    while (length > 0 && strchr(" \r\n.", text[length - 1]))
-        length--;
-    if (length == 0)
-        length = snprintf(text, sizeof text, "error %lu", error);
-    text[length] = '\0';
-    return Str(text);
-}
-
 Str FullPathOf(const char* path, Str* reason)
 {
     Str full = Filled(FullPathCall, path);
     if (full == "" && reason)
-        *reason = SystemMessage(GetLastError());
+        *reason = SystemMessage(GetLastError(), path);
     return full;
 }
 
@@ -77,48 +67,28 @@ bool ChangeDirectory(const char* path, Str* reason)
     if (_chdir(path) == 0)
         return true;
     if (reason)
-        *reason = SystemMessage(GetLastError());
+        *reason = SystemMessage(GetLastError(), path);
     return false;
 }
 
-// Whether path names a file, not a folder.
-static bool IsFile(const char* path)
+bool IsFile(const char* path)
 {
     DWORD attributes = GetFileAttributesA(path);
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// The name in the folder, with the first of the extensions (";"-separated;
-// "" for the name as it is) that gives a file: its full path, or empty.
-static Str FoundIn(const char* folder, const char* name, const char* extensions)
+bool StartFolderSearched(const char* name)
 {
-    Str base = PathBelow(folder, name);
-    for (const char* extension = extensions;; extension++) {
-        unsigned length = strcspn(extension, ";");
-        Str candidate = base + BytesOf(extension, length).c_str();
-        if (IsFile(candidate.c_str()))
-            return FullPathOf(candidate.c_str());
-        extension += length;
-        if (*extension == '\0')
-            return Str();
-    }
+    return NeedCurrentDirectoryForExePathA(name) != FALSE;
 }
 
-Str FindProgram(const char* name)
+const char PathListSeparator[] = ";";
+const char* const DefaultProgramExtensions = ".COM;.EXE;.BAT;.CMD";
+
+unsigned CharacterCount(const char* text)
 {
-    const char* pathext = getenv("PATHEXT");
-    const char* extensions = strchr(name, '.') ? "" : pathext ? pathext : ".COM;.EXE;.BAT;.CMD";
-    Str found = FoundIn(".", name, extensions);
-    const char* folders = getenv("PATH");
-    for (const char* at = folders ? folders : ""; found == "" && *at; at += *at == ';') {
-        unsigned length = strcspn(at, ";");
-        // cmd reads a folder written between quotes without them.
-        Str folder = ReplaceAll(BytesOf(at, length).c_str(), "\"", "");
-        if (folder != "")
-            found = FoundIn(folder.c_str(), name, extensions);
-        at += length;
-    }
-    return found;
+    int count = MultiByteToWideChar(CP_ACP, 0, text ? text : "", -1, NULL, 0);
+    return count > 0 ? (unsigned)count - 1 : SafeLength(text);
 }
 
 // Only a file on disk is read: a device such as CON would wait for
@@ -155,10 +125,17 @@ unsigned long long Milliseconds()
     return GetTickCount64();
 }
 
+// Not the C runtime's search (the current directory, then PATH), which
+// "cmd /?" itself warns against: a project could plant a cmd.exe.
 Str InterpreterPath()
 {
     const char* comspec = getenv("COMSPEC");
-    return comspec && IsFile(comspec) ? FullPathOf(comspec) : FindProgram("cmd.exe");
+    if (comspec && IsFile(comspec))
+        return FullPathOf(comspec);
+    char folder[MAX_PATH];
+    UINT length = GetSystemDirectoryA(folder, sizeof folder);
+    Str cmd = length > 0 && length < sizeof folder ? PathBelow(folder, "cmd.exe") : Str();
+    return IsFile(cmd.c_str()) ? cmd : Str();
 }
 
 // Started here rather than by system(), which adds no switches to cmd's,
@@ -166,7 +143,7 @@ Str InterpreterPath()
 bool RunCommandLine(const char* interpreter, const char* commandLine, unsigned long* status, Str* reason)
 {
     if (SafeLength(interpreter) == 0) {
-        reason->assign("no command interpreter (COMSPEC names no file, and cmd.exe is not on PATH)");
+        reason->assign("no command interpreter (COMSPEC names no file, and the system folder has no cmd.exe)");
         return false;
     }
     Str line = InterpreterLine(interpreter, commandLine);
@@ -177,7 +154,7 @@ bool RunCommandLine(const char* interpreter, const char* commandLine, unsigned l
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process;
     if (!CreateProcessA(interpreter, line.c_str(), NULL, NULL, TRUE, 0, NULL, NULL, &startup, &process)) {
-        *reason = SystemMessage(GetLastError());
+        *reason = SystemMessage(GetLastError(), interpreter);
         return false;
     }
     CloseHandle(process.hThread);

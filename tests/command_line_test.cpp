@@ -85,11 +85,16 @@ TEST(ToolHeadOf, Table)
     struct Case { const char *tool, *shortPath, *head; };
     const Case cases[] = {
         {R"(C:\jdk\bin\java.exe)", R"(C:\jdk\bin\java.exe)", R"(C:\jdk\bin\java.exe)"},
-        {R"(C:\Program Files\jdk\java.exe)", R"(C:\PROGRA~1\jdk\java.exe)", R"(C:\PROGRA~1\jdk\java.exe)"},
+        {R"(C:\Program Files\jdk\java.exe)", R"(C:\PROGRA~1\jdk\java.exe)", R"("C:\PROGRA~1\jdk\java.exe")"},
         {R"(C:\my tools\java)", "", R"("C:\my tools\java")"},
         {R"(C:\my tools\java.exe)", R"(C:\my tools\java.exe)", R"("C:\my tools\java.exe")"},
         {R"(C:\R&D\java.exe)", R"(C:\R&D\java.exe)", R"("C:\R&D\java.exe")"},
-        {R"(C:\x (86)\java.exe)", R"(C:\X(86~1\java.exe)", R"("C:\x (86)\java.exe")"},
+        {R"(C:\x (86)\java.exe)", R"(C:\X(86~1\java.exe)", R"("C:\X(86~1\java.exe")"},
+        // Every character "cmd /?" says needs quotes, each legal in a folder name.
+        {R"(C:\a,b\java.exe)", "", R"("C:\a,b\java.exe")"}, {R"(C:\a;b\java.exe)", "", R"("C:\a;b\java.exe")"},
+        {R"(C:\a=b\java.exe)", "", R"("C:\a=b\java.exe")"}, {R"(C:\a!b\java.exe)", "", R"("C:\a!b\java.exe")"},
+        {R"(C:\a'b\java.exe)", "", R"("C:\a'b\java.exe")"}, {R"(C:\a+b\java.exe)", "", R"("C:\a+b\java.exe")"},
+        {R"(C:\[a]{b}`\java.exe)", "", R"("C:\[a]{b}`\java.exe")"},
         {R"(C:\a^b\java.exe)", "", R"("C:\a^b\java.exe")"},
         {R"(C:\jdk\java.exe)", "", R"(C:\jdk\java.exe)"},
         {"java", nullptr, "java"},

@@ -62,7 +62,8 @@ TEST_F(PackageRoot, BareNameIsTakenInTheCurrentDirectory)
     EXPECT_EQ(tree + "\\work\\src", Current());
 }
 
-// A current directory longer than the old 260-byte limit is read whole.
+// A current directory longer than the old 260-byte limit is read whole; its
+// root, too long for a program to start in, is not entered.
 TEST_F(PackageRoot, BareNameInALongCurrentDirectory)
 {
     std::string deep = "root_test/" + std::string(120, 'l') + "/" + std::string(120, 'm') + "/com/acme";
@@ -72,8 +73,35 @@ TEST_F(PackageRoot, BareNameInALongCurrentDirectory)
     if (Current() != inner + "\\com\\acme")
         GTEST_SKIP() << "PackageRoot.BareNameInALongCurrentDirectory: this host cannot make a directory of "
                      << inner.size() + 9 << " bytes current";
-    EXPECT_STREQ("com/acme/Foo.java", EnterPackageRoot("Foo.java", 2).c_str());
-    EXPECT_EQ(inner, Current());
+    Str failure;
+    EXPECT_STREQ("com/acme/Foo.java", EnterPackageRoot("Foo.java", 2, &failure).c_str());
+    EXPECT_EQ(inner + "\\com\\acme", Current());
+    EXPECT_EQ("cannot enter " + inner + "\\: a program's current folder has at most 258 characters", failure.c_str());
+}
+
+// A folder too long for a program to start in is entered by its short name
+// (Wine makes one for a long name; the stand-in has none), else not at all.
+TEST_F(PackageRoot, LongFolderByItsShortName)
+{
+#ifdef _WIN32
+    const bool hasShortName = true;
+#else
+    const bool hasShortName = false;
+#endif
+    struct Case { std::string folder; bool entered; };
+    const Case cases[] = {{std::string(150, 'd') + "\\" + std::string(150, 'e'), hasShortName},
+                          {std::string("shortnam") + Repeat("\\shortnam", 33).c_str(), false}};
+    for (const Case& c : cases) {
+        std::string folder = tree + "\\" + c.folder;
+        std::filesystem::create_directories(ReplaceAll(folder.c_str(), "\\", "/").c_str());
+        Str failure, shortPath = ShortPathOf(folder.c_str());
+        EXPECT_EQ(c.entered, EnterFolder(folder.c_str(), &failure)) << failure.c_str();
+        EXPECT_EQ(c.entered ? shortPath.c_str() : start, Current());
+        if (!c.entered)
+            EXPECT_EQ("cannot enter " + folder + "\\: a program's current folder has at most 258 characters",
+                      failure.c_str());
+        ChangeDirectory(start.c_str());
+    }
 }
 
 TEST_F(PackageRoot, FailedChangeStillGivesTheText)

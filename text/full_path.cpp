@@ -53,9 +53,22 @@ bool IsNetworkPath(const char* path)
     return !(IsDevicePath(p) && IsDrive(root.c_str() + 4));
 }
 
+// Whether a component of the path ends in a dot or a blank, which the
+// system's parsing of a plain path would drop.
+static bool HasTrimmedComponent(const char* path)
+{
+    for (const char* at = path; *at; at++) {
+        if ((*at == '.' || *at == ' ') && (at[1] == '\\' || at[1] == '\0'))
+            return true;
+    }
+    return false;
+}
+
 Str PlainPathOf(const char* path)
 {
     const char* p = path ? path : "";
+    if (IsDevicePath(p) && HasTrimmedComponent(p + 4))
+        return Str(p);
     if (IsDevicePath(p) && IsDrive(p + 4) && p[6] == '\\')
         return Str(p + 4);
     if (IsDevicePath(p) && strncmp(p + 4, "UNC\\", 4) == 0)

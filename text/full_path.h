@@ -21,9 +21,11 @@ bool IsNetworkPath(const char* path);
 
 // The path without the "\\\\?\\" or "\\\\.\\" prefix that lets it past the
 // system's parsing: a full drive path as it is written plainly, a "UNC\\" one as
-// its share; any other path as it is.
+// its share; any other path as it is, and so is one with a component that
+// ends in a dot or a blank, which the plain form would name differently.
 //     PlainPathOf("\\\\?\\C:\\work\\Foo.java")          -> "C:\\work\\Foo.java"
 //     PlainPathOf("\\\\?\\UNC\\srv\\share\\Foo.java") -> "\\\\srv\\share\\Foo.java"
+//     PlainPathOf("\\\\?\\C:\\src.\\Foo.java")         -> "\\\\?\\C:\\src.\\Foo.java"
 Str PlainPathOf(const char* path);
 
 // The directory with path below it, one backslash between them.

@@ -40,9 +40,9 @@ PAUSE = "\nPress any key to exit . . .\n"
 # The status line's time, and the statuses a row may expect instead of a number.
 SECONDS = "{seconds}"
 ANY = "{any status}"
-# That the tool could not be run, and why.
-NotRun = collections.namedtuple("NotRun", "reason")
-NO_INTERPRETER = NotRun("no command interpreter (COMSPEC names no file, and cmd.exe is not on PATH)")
+# That the tool could not be run, why, and the launcher's status then. A
+# reason's {count} stands for the length of the interpreter's line.
+NotRun = collections.namedtuple("NotRun", "reason status", defaults=[1])
 # cmd's status for a command it cannot find; /bin/sh's natively.
 NOT_FOUND = {"wine": 9009, "native": 127}
 USAGE = {
@@ -82,6 +82,8 @@ MILLION_DOTS = big_text(b"package " + (b"." * 1000 + b"\n") * 1000,
 LONG_LINE = b"package com" + b" " * (100000 - len(b"package com.acme;")) + b".acme;"
 
 DIR = "directory"
+# A copy of the recorder, as a program that must not be run in its place.
+RECORDER = "recorder"
 
 
 def class_file(name):
@@ -109,7 +111,7 @@ HEADER = {"src/com/acme/Foo.java": b"/* Copyright 2026 ACME */\n\tpackage\tcom.a
 def case(name, launcher, args, expect, cwd="{R}\\here", files=None, start="here",
          only=None, tool="bin", locked=(), stderr_has=None, argv0=None, cmd_output=False,
          exit_with=None, ends=None, comspec=None, tool_named=None, short=None, note=None,
-         sleep=None, says=None):
+         sleep=None, says=None, env=None):
     """One row: args (None: the launcher's name alone) and the translations
     the tool must get (None: the tool must not run), and the tool's current
     directory. expect, cwd, stderr_has, ends and note may be dicts by platform.
@@ -118,8 +120,9 @@ def case(name, launcher, args, expect, cwd="{R}\\here", files=None, start="here"
     ends: the status the launcher must report, when not that one (ANY: any
     status; a NotRun: the tool could not be run). comspec: under Wine, the
     launcher runs with COMSPEC and PATH set to this pair ({T}: the tool).
-    tool_named: the tool's path as the launcher is given it (".exe" added
-    under Wine): relative to start, or a bare name found on PATH. short: the
+    tool_named: the tool's path as the launcher is given it under Wine (".exe"
+    dropped natively): relative to start, or a bare name found on PATH, or
+    in WINEPATH's jdk folder. env: more environment ({R} filled). short: the
     file whose short form {SHORT} stands for (Wine). note: the note before
     the tool runs, after "note: ". sleep: the milliseconds the recorder
     sleeps, which the time shown must cover. says: a line the tool prints;
@@ -129,7 +132,7 @@ def case(name, launcher, args, expect, cwd="{R}\\here", files=None, start="here"
                 only=only, tool=tool, locked=locked,
                 stderr_has=stderr_has, argv0=argv0, cmd_output=cmd_output,
                 exit_with=exit_with, ends=ends, comspec=comspec,
-                tool_named=tool_named, short=short, note=note, sleep=sleep, says=says)
+                tool_named=tool_named, short=short, note=note, sleep=sleep, says=says, env=env or {})
 
 
 SC, CR = "source_compiler", "class_runner"
@@ -270,10 +273,12 @@ def driver_cases(launcher, file_arg, translated):
         case("tool_status_minus_1", launcher, [], [], exit_with="0xFFFFFFFF"),
         # The time shown is the tool's own: one that sleeps a second shows at least 1.00.
         case("tool_takes_a_second", launcher, ["-x"], ["-x"], exit_with="3", sleep=1000),
-        case("no_interpreter", launcher, ["-g"], None, only="wine", comspec=(r"Z:\none\cmd.exe", ""),
-             ends=NO_INTERPRETER),
-        case("comspec_folder", launcher, ["-g"], None, only="wine", comspec=(r"C:\windows", ""),
-             ends=NO_INTERPRETER),
+        # COMSPEC names no file: the system's cmd.exe runs, not one planted in
+        # the start folder.
+        case("comspec_names_nothing", launcher, ["-g", file_arg], ["-g", translated], r"{R}\src", only="wine",
+             comspec=(r"Z:\none\cmd.exe", ""),
+             files={**ACME_FOO, **APP_MAIN, "here/cmd.exe": RECORDER}),
+        case("comspec_folder", launcher, ["-g"], ["-g"], only="wine", comspec=(r"C:\windows", "")),
         case("cmd_on_path", launcher, [], [], only="wine", exit_with="0xFFFFFFFF",
              comspec=(r"Z:\none\cmd.exe", r"C:\windows\system32")),
         # The recorder, as COMSPEC's cmd.exe, shows the interpreter's own line.
@@ -288,16 +293,28 @@ def driver_cases(launcher, file_arg, translated):
 def tool_path_cases(launcher, file_arg, translated):
     """A tool named relative to where the launcher starts, or bare on PATH,
     is found although the package root is entered before it runs."""
-    names = [("up", r"..\jdk\recorder", "here"), ("below", r"jdk\recorder", "."),
-             ("dot_first", r".\jdk\recorder", "."), ("slash", "jdk/recorder", "."),
-             ("dot_inside", r"jdk\.\recorder", "."), ("bare_on_path", "recorder", "here"),
-             ("drive_relative", "Z:recorder", "jdk")]
+    names = [("up", r"..\jdk\recorder.exe", "here"), ("below", r"jdk\recorder.exe", "."),
+             ("dot_first", r".\jdk\recorder.exe", "."), ("slash", "jdk/recorder.exe", "."),
+             ("dot_inside", r"jdk\.\recorder.exe", "."), ("bare_on_path", "recorder.exe", "here"),
+             ("drive_relative", "Z:recorder.exe", "jdk")]
     # A program of the tool's name in the package root must not be the one run.
-    planted = {"src/recorder.exe": b"", "src/recorder": b""}
+    planted = {"src/recorder.exe": b"", "src/recorder": b"", "src/javac.bat": b'@echo ran> "%RECORDER_OUT%"\r\n'}
+    files = {**ACME_FOO, **APP_MAIN, **planted}
     return [case("tool_path." + name, launcher, ["-g", file_arg], ["-g", translated], r"{R}\src",
-                 start=start, tool="jdk", tool_named=named, files={**ACME_FOO, **APP_MAIN, **planted},
+                 start=start, tool="jdk", tool_named=named, files=files,
                  only="wine" if ":" in named else None)
-            for name, named, start in names]
+            for name, named, start in names] + [
+        # Under Wine: a bare name found nowhere runs nothing, JAVA_HOME last;
+        # a file without an extension never runs, whatever PATHEXT holds.
+        case("tool_path.nowhere", launcher, ["-g", file_arg], None, only="wine", tool="missing",
+             tool_named="javac", files=files, ends=NotRun(r"not found in {R}\here\ or on PATH", 9009)),
+        case("tool_path.java_home", launcher, ["-g", file_arg], ["-g", translated], r"{R}\src", only="wine",
+             tool="java_home", tool_named="javac", files=files, env={"JAVA_HOME": r"{R}\jdkhome"},
+             note=r"javac is not on PATH; running {R}\jdkhome\bin\javac.exe from JAVA_HOME"),
+        case("tool_path.pathext_empty_entry", launcher, ["-g", file_arg], ["-g", translated], r"{R}\src",
+             only="wine", tool="jdk", tool_named="recorder", files={**files, "early/recorder": b""},
+             env={"WINEPATH": r"{R}\early;{R}\jdk", "PATHEXT": ".COM;.EXE;.BAT;.CMD;"}),
+    ]
 
 
 SOURCE_FILE, CLASS_FILE = r"{R}\src\com\acme\Foo.java", r"{R}\src\com\acme\Foo.class"
@@ -355,6 +372,14 @@ def hostile_cases(launcher, source, taken, skipped):
         # cmd then either refuses it or crashes, printing its crash report.
         case("long_tool_path", launcher, ["-g"], {"native": ["-g"], "wine": None}, tool="long",
              cmd_output=True, ends={"native": 0, "wine": ANY}),
+        # A line break would end cmd's line, the rest lost unsaid; a line
+        # longer than cmd takes would be refused with status 1.
+        case("line_feed", launcher, ["-a", "-x\ny", source("src/com/acme/Foo.java")], None, files=ACME_FOO,
+             ends=NotRun("argument 3 holds a line break, which cmd cannot pass")),
+        case("carriage_return", launcher, [source("src/com/acme/Foo.java"), "x", "a\rb"], None, files=ACME_FOO,
+             ends=NotRun("argument 4 holds a line break, which cmd cannot pass")),
+        case("too_long_for_cmd", launcher, ["-" + "x" * 9000], None, ends=NotRun(
+            "the command line is {count} characters long, and cmd takes at most 8191; put the options in an @argfile")),
         case("missing_tool", launcher, ["-g", source("src/com/acme/Foo.java")], None, r"{R}\src",
              tool="missing", files=ACME_FOO, ends=NOT_FOUND,
              stderr_has={"wine": 'nothere.exe "-g" "%s"' % taken("com/acme/Foo.java")}),
@@ -527,53 +552,53 @@ def for_platform(value, platform):
     return value.get(platform) if isinstance(value, dict) else value
 
 
-def write_files(root, files):
+def write_files(root, files, recorder):
     for path, content in files.items():
         full = os.path.join(root, path)
         if content == DIR:
             os.makedirs(full, exist_ok=True)
             continue
         os.makedirs(os.path.dirname(full), exist_ok=True)
-        if callable(content):
+        if content == RECORDER:
+            shutil.copy(recorder, full)
+        elif callable(content):
             content(full)
         else:
             with open(full, "wb") as f:
                 f.write(content)
 
 
-# Tool kinds: the folder the recorder lies in, and how the line must begin
-# with its path ({T}): Wine makes up a short name for a folder with a blank
-# ("my tools"), but not for a path that names no file, such as the tool
-# without ".exe", which cmd still finds; a path with a blank or a byte that
-# cmd acts on is quoted, and the line then wrapped in one more pair.
+# Tool kinds: the folder the recorder lies in, its name, and how the line
+# must begin with its path ({T}) or its short form ({S}, which Wine makes up
+# for a name that is no 8.3 one, such as "my tools"; none for a path that
+# names no file, such as the tool without ".exe", which cmd still finds): a
+# path with a blank or a character "cmd /?" lists (the "~" of a short
+# name among them) is quoted, and the line then wrapped in one more pair.
 TOOLS = {
-    "bin": ("bin", "{T}"), "missing": ("bin", "{T}"),
-    "blank": ("my tools", "{T}"), "missing_blank": ("my tools", '"{T}"'),
-    "blank_no_short": ("my tools", '"{T}"'), "ampersand": ("r&d (x)", '"{T}"'),
-    "long": (os.path.join(*["d" * 100] * 10), "{T}"), "jdk": ("jdk", "{T}"),
-    "unicode": ("工具", "{T}"), "interpreter": ("shell", "{T}"),
+    "bin": ("bin", "{T}", "recorder"), "missing": ("bin", "{T}", "nothere"),
+    "blank": ("my tools", '"{S}"', "recorder"), "missing_blank": ("my tools", '"{T}"', "nothere"),
+    "blank_no_short": ("my tools", '"{T}"', "recorder"), "ampersand": ("r&d (x)", '"{S}"', "recorder"),
+    "long": (os.path.join(*["d" * 100] * 10), "{T}", "recorder"), "jdk": ("jdk", "{T}", "recorder"),
+    "unicode": ("工具", '"{S}"', "recorder"), "interpreter": ("shell", "{T}", "cmd"),
+    "java_home": (os.path.join("jdkhome", "bin"), "{T}", "javac"),
 }
 
 
-def place_tool(root, kind, recorder, platform):
-    """The tool path to pass, and the head the command line must begin with."""
+def place_tool(root, kind, recorder, platform, short_of):
+    """The tool path to pass, and the head the command line must begin with;
+    short_of(path) gives Wine's short form of a file."""
     exe = ".exe" if platform == "wine" else ""
-    folder, head = TOOLS[kind]
+    folder, head, name = TOOLS[kind]
     os.makedirs(os.path.join(root, folder), exist_ok=True)
-    missing = kind.startswith("missing")
-    name = "nothere" + exe if missing else "cmd" + exe if kind == "interpreter" else "recorder" + exe
-    if not missing:
-        shutil.copy(recorder, os.path.join(root, folder, name))
-    path = os.path.join(root, folder, name)
+    path = os.path.join(root, folder, name + exe)
+    if not kind.startswith("missing"):
+        shutil.copy(recorder, path)
     tool = windows_path(path) if platform == "wine" else path
     if kind == "blank_no_short":
         tool = tool[:len(tool) - len(exe)]
-    # Wine's hashed short names of "my tools" and "工具"; one that holds "&"
-    # needs quotes as much as the path itself, which then goes first.
-    short = tool
-    if platform == "wine":
-        short = tool.replace("\\my tools\\", "\\MY_T~YWL\\").replace("\\工具\\", "\\__~~~FHE\\")
-    return tool, head.replace("{T}", short if kind in ("blank", "unicode") else tool)
+    if "{S}" in head:
+        head = head.replace("{S}", short_of(path) if platform == "wine" else tool)
+    return tool, head.replace("{T}", tool)
 
 
 def c_runtime_quoted(argument):
@@ -757,7 +782,7 @@ class Run:
 
     def prepare(self):
         row = self.row
-        write_files(self.root, row["files"])
+        write_files(self.root, row["files"], self.options.recorder)
         os.makedirs(os.path.join(self.root, row["start"]), exist_ok=True)
         for path in row["locked"]:
             os.chmod(os.path.join(self.root, path), 0)
@@ -769,12 +794,11 @@ class Run:
         if self.platform == "wine" and any(re.search("{N}|{UNC}", arg) for arg in row["args"] or []):
             self.share = Share(self.root)
         self.tool, self.head = place_tool(self.root, row["tool"], self.options.recorder,
-                                                self.platform)
+                                          self.platform, self.short_form)
         if row["tool_named"]:
-            self.tool = row["tool_named"] + (".exe" if self.platform == "wine" else "")
-            # Natively /bin/sh finds a bare name; cmd would look in the root first.
-            if not re.search(r"[\\/:]", self.tool) and self.platform == "native":
-                self.head = self.tool
+            self.tool = row["tool_named"]
+            if self.platform == "native":
+                self.tool = re.sub(r"\.exe$", "", self.tool)
         if row["short"]:
             self.short = self.short_form(row["short"])
 
@@ -803,6 +827,8 @@ class Run:
         line_args = [] if args is None else [self.tool] + args
         record = os.path.join(self.root, "tool.rec")
         env = dict(os.environ)
+        # JAVA_HOME is the last place a bare name is looked for: only a row's own.
+        env.pop("JAVA_HOME", None)
         env["RECORDER_OUT"] = windows_path(record) if self.platform == "wine" else record
         if row["exit_with"]:
             env["RECORDER_STATUS"] = row["exit_with"]
@@ -815,6 +841,7 @@ class Run:
                 env["PATH"] = jdk + os.pathsep + env["PATH"]
         if row["sleep"]:
             env["RECORDER_SLEEP"] = str(row["sleep"])
+        env.update({name: self.fill(value) for name, value in row["env"].items()})
         self.env = env
         if self.user:
             # The user may not reach the build: the launcher runs from the case's directory.
@@ -822,10 +849,16 @@ class Run:
             os.chmod(self.root, 0o755)
         if row["says"]:
             env["RECORDER_SAY"] = row["says"]
-        if row["comspec"]:
-            line = "set COMSPEC=%s&& set PATH=%s&& " % tuple(map(self.fill, row["comspec"]))
+        # Wine takes COMSPEC, PATH and PATHEXT from its registry, not from
+        # the environment: cmd sets them.
+        settings = dict(zip(("COMSPEC", "PATH"), row["comspec"] or ()))
+        if self.platform == "wine" and "PATHEXT" in env:
+            settings["PATHEXT"] = env["PATHEXT"]
+        if settings:
+            line = "".join("set %s=%s&& " % (name, self.fill(value)) for name, value in settings.items())
             line += " ".join([windows_path(program)] + line_args)
-            command, executable = WINE + ["cmd", "/c", line], None
+            # Wine's own cmd, by its full path: the start folder may hold another.
+            command, executable = WINE + [r"C:\windows\system32\cmd.exe", "/c", line], None
         elif self.platform == "wine":
             command, executable = WINE + [program] + line_args, None
         else:
@@ -847,10 +880,18 @@ class Run:
             ends = int(self.row["exit_with"] or "0", 0)
             ends = ends if self.platform == "wine" else ends & 0xFF
         if isinstance(ends, NotRun):
-            return ends, 1
+            return ends, ends.status & 0xFF
         if ends == ANY:
             return ends, None
         return str(ends) if ends <= 65535 else "0x%08X" % ends, ends & 0xFF
+
+    def interpreter_line_length(self):
+        """The length of the interpreter's line for the row's arguments, each
+        an option that goes to the tool as it is."""
+        line = self.head + "".join(" " + c_runtime_quoted(self.fill(a)) for a in self.row["args"])
+        if self.platform == "wine":
+            return len('"C:\\windows\\system32\\cmd.exe" /d /v:off /s /c "%s"' % line)
+        return len('"/bin/sh" /c %s' % line)
 
     def expected_stdout(self):
         """The launcher's own output: the usage text, or the line that tells
@@ -864,7 +905,8 @@ class Run:
             name = re.split(r"[\\/:]", self.tool)[-1]
             status = self.expected_status()[0]
             if isinstance(status, NotRun):
-                text = "\n%s could not be run: %s" % (name, self.fill(status.reason))
+                reason = self.fill(status.reason).replace("{count}", str(self.interpreter_line_length()))
+                text = "\n%s could not be run: %s" % (name, reason)
             else:
                 meaning = {"0xC000013A": " (stopped with Ctrl+C)", "9009": " (not found)"}
                 text = "\n%s exited with status %s after %s s%s" % (

@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <numeric>
 #include <vector>
 
 #include "launcher/package_scanner.h"
@@ -131,11 +132,15 @@ static std::string FullPath(std::string path, const std::string& current)
 }
 
 // The full path as it is entered: a full drive path with "\\\\?\\" or "\\\\.\\"
-// in front as the drive path, "\\\\?\\UNC\\" as the share "\\\\".
+// in front as the drive path, "\\\\?\\UNC\\" as the share "\\\\"; but as it
+// is when a name in it ends in a dot or a blank.
 static std::string Plain(const std::string& path)
 {
+    bool trimmed = false;
+    for (size_t i = 4; i < path.size(); i++)
+        trimmed |= (path[i] == '.' || path[i] == ' ') && (i + 1 == path.size() || path[i + 1] == '\\');
     bool device = path.size() >= 4 && path.rfind("\\\\", 0) == 0 && (path[2] == '?' || path[2] == '.') &&
-                  path[3] == '\\';
+                  path[3] == '\\' && !trimmed;
     if (device && path.size() >= 7 && isalpha((unsigned char)path[4]) && path[5] == ':' && path[6] == '\\')
         return path.substr(4);
     if (device && path.compare(4, 4, "UNC\\") == 0)
@@ -191,6 +196,16 @@ static Climb PackageRoot(const std::string& full, int depth)
     return {true, root, below};
 }
 
+// Whether a program cannot be started in the directory: more than 258 UTF-16
+// units, a trailing backslash not counted (the stand-in has no short names).
+static bool TooLongToStartIn(const std::string& directory)
+{
+    size_t units = std::accumulate(directory.begin(), directory.end(), (size_t)0, [](size_t count, char c) {
+        return count + (((unsigned char)c & 0xC0) != 0x80) + ((unsigned char)c >= 0xF0);
+    });
+    return units - (!directory.empty() && directory.back() == '\\') > 258;
+}
+
 // The directory the process stands in after asking for directory from start,
 // by the system's own calls.
 static std::string ExpectedCurrent(const Climb& climb, const char* start)
@@ -222,6 +237,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::replace(windowsStart.begin(), windowsStart.end(), '/', '\\');
     std::string full = Plain(FullPath(path, windowsStart));
     Climb climb = depth == 0 || full.empty() ? OwnDirectory(full) : PackageRoot(full, depth);
+    climb.changes = climb.changes && !TooLongToStartIn(climb.directory);
     CHECK(TextOf(result.c_str()) == climb.below);
     CHECK(result.c_str() == nullptr || *result.c_str() != '\0');
     CHECK(changes == (climb.changes ? 1 : 0));
