@@ -61,11 +61,12 @@ Str EnterPackageRoot(const char* path, int depth, Str* failure)
     // Every name the system opens for the file ("Foo.java", "..\\acme\\Foo.java",
     // "C:/src/com/acme/Foo.java") gives the same root and the same name below
     // it; "\\\\?\\C:\\..." is entered as "C:\\...", which cmd can work in,
-    // where that names the same folder.
+    // where that names the same folder. A path that cannot be made full is
+    // read with either separator.
     Str notFull;
     Str fullPath = PlainPathOf(FullPathOf(path, &notFull).c_str());
     if (fullPath == "")
-        fullPath = path;
+        fullPath = ReplaceAll(path, "/", "\\");
     if (depth == 0 || fullPath == "") {
         Str directory = DirectoryToEnter(fullPath.c_str());
         Enter(directory.c_str(), notFull, failure);

@@ -1,11 +1,13 @@
 #include "launcher/misplaced_note.h"
 #include "launcher/package_scanner.h"
 #include "launcher/platform.h"
+#include "launcher/program_search.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 // The current directory as the host's own library reads it, written as a
@@ -139,6 +141,42 @@ TEST_F(PackageRoot, FullPathAsTheStandInMakesIt)
     Str current = CurrentDirectory();
     for (const char* path : paths)
         EXPECT_STREQ(FullPathFrom(path, current.c_str()).c_str(), FullPathOf(path).c_str()) << path;
+}
+
+// The program search as cmd does it, from the start folder: PATH with an
+// empty entry and a quoted folder, PATHEXT with an empty and a "." entry,
+// which never let a file without an extension run, and JAVA_HOME, last.
+TEST_F(PackageRoot, ProgramSearchAsCmdDoes)
+{
+    for (std::string file : {"tool.exe", "tool", "notes.txt", "quoted dir/script.cmd", "quoted dir/tool.com",
+                             "jdk/bin/javac.exe"}) {
+        std::filesystem::create_directories(std::filesystem::path("root_test/" + file).parent_path());
+        std::ofstream("root_test/" + file).put('x');
+    }
+    ChangeDirectory(tree.c_str());
+    std::string saved[3];
+    const char* variables[] = {"PATH", "PATHEXT", "JAVA_HOME"};
+    std::string values[] = {";\"" + tree + "\\quoted dir\"", ".COM;;.EXE;.;.CMD", tree + "\\jdk"};
+    for (int i = 0; i < 3; i++) {
+        saved[i] = std::string(variables[i]) + "=" + (getenv(variables[i]) ? getenv(variables[i]) : "");
+        _putenv((std::string(variables[i]) + "=" + values[i]).c_str());
+    }
+    struct Case { const char *name, *found, *remark; };
+    const Case cases[] = {
+        {"tool", "{T}\\tool.exe", ""},
+        {"notes.txt", "{T}\\notes.txt", ""},
+        {"script", "{T}\\quoted dir\\script.cmd", ""},
+        {"javac", "{T}\\jdk\\bin\\javac.exe", "javac is not on PATH; running {T}\\jdk\\bin\\javac.exe from JAVA_HOME"},
+        {"nowhere", "", "not found in {T}\\ or on PATH or in JAVA_HOME\\bin"},
+    };
+    for (const Case& c : cases) {
+        Str remark;
+        Str found = FindProgram(c.name, &remark);
+        EXPECT_STREQ(ReplaceAll(c.found, "{T}", tree.c_str()).c_str(), found.c_str()) << c.name;
+        EXPECT_STREQ(ReplaceAll(c.remark, "{T}", tree.c_str()).c_str(), remark.c_str()) << c.name;
+    }
+    for (const std::string& variable : saved)
+        _putenv(variable.c_str());
 }
 
 TEST_F(PackageRoot, FileInADriveRootEntersTheRootItself)

@@ -255,6 +255,12 @@ CLASS_CASES = [
          only="wine", files={"drive/Bar.java": b"class Bar {}\n"}),
     case("drive_root_missing_source", CR, [r"{Y}\Gone.class"], ["Gone"], "{Y}\\",
          only="wine", files={"drive/Gone.class": b"\xca\xfe\xba\xbe"}),
+    # A folder that the system refuses to enter (a plain file): its reason,
+    # and the class file goes as given.
+    case("folder_not_entered", CR, [r"{R}\x.txt\Gone.class", "-x"], [r"{R}\x.txt\Gone.class", "-x"],
+         files={"x.txt": b"plain\n"}, note={platform: r"cannot enter {R}\x.txt\: %s; {R}\x.txt\Gone.class goes "
+                                            "to the tool as given" % why for platform, why in
+                                            (("wine", "Directory name invalid"), ("native", "Not a directory"))}),
 ]
 
 
@@ -274,10 +280,10 @@ def driver_cases(launcher, file_arg, translated):
         # The time shown is the tool's own: one that sleeps a second shows at least 1.00.
         case("tool_takes_a_second", launcher, ["-x"], ["-x"], exit_with="3", sleep=1000),
         # COMSPEC names no file: the system's cmd.exe runs, not one planted in
-        # the start folder.
+        # the start folder or in the package root.
         case("comspec_names_nothing", launcher, ["-g", file_arg], ["-g", translated], r"{R}\src", only="wine",
              comspec=(r"Z:\none\cmd.exe", ""),
-             files={**ACME_FOO, **APP_MAIN, "here/cmd.exe": RECORDER}),
+             files={**ACME_FOO, **APP_MAIN, "here/cmd.exe": RECORDER, "src/cmd.exe": RECORDER}),
         case("comspec_folder", launcher, ["-g"], ["-g"], only="wine", comspec=(r"C:\windows", "")),
         case("cmd_on_path", launcher, [], [], only="wine", exit_with="0xFFFFFFFF",
              comspec=(r"Z:\none\cmd.exe", r"C:\windows\system32")),
@@ -327,6 +333,8 @@ def hostile_cases(launcher, source, taken, skipped):
     """source(path) is the argument naming the source at path ("x/Y.java"),
     which is also its translation once a file has been taken; taken(path) its
     translation when it is that file, skipped(path) when it cannot be opened."""
+    slashed = source(LONG_ROOT + "/com/acme/Foo.java").replace("{R}\\", "{R/}/").replace("\\", "/")
+
     def around_file(before, after):
         """Arguments around the source, and their translations."""
         return (before + [source("src/com/acme/Foo.java")] + after,
@@ -380,6 +388,14 @@ def hostile_cases(launcher, source, taken, skipped):
              ends=NotRun("argument 4 holds a line break, which cmd cannot pass")),
         case("too_long_for_cmd", launcher, ["-" + "x" * 9000], None, ends=NotRun(
             "the command line is {count} characters long, and cmd takes at most 8191; put the options in an @argfile")),
+        # A root too long to be entered (Wine: the path cannot be made full),
+        # the file named with "/": the note names that root, and the tool
+        # gets the file as it was given.
+        case("unenterable_with_slashes", launcher, [slashed], [slashed], files={LONG_ROOT + "/com/acme/Foo.java":
+             b"package com.acme;\n", LONG_ROOT + "/com/acme/Foo.class": class_file("com/acme/Foo")},
+             note={platform: "cannot enter {R}\\%s\\: %s; %s goes to the tool as given"
+                   % (LONG_ROOT.replace("/", "\\"), why, slashed) for platform, why in
+                   (("wine", "File name is too long"), ("native", "a program's current folder has at most 258 characters"))}),
         case("missing_tool", launcher, ["-g", source("src/com/acme/Foo.java")], None, r"{R}\src",
              tool="missing", files=ACME_FOO, ends=NOT_FOUND,
              stderr_has={"wine": 'nothere.exe "-g" "%s"' % taken("com/acme/Foo.java")}),
@@ -413,6 +429,7 @@ def hostile_cases(launcher, source, taken, skipped):
 
 
 LONG_NAME = {SC: "a" * 7995 + ".java", CR: "a" * 7994 + ".class"}
+LONG_ROOT = "d" * 150 + "/" + "e" * 150
 LONG_KEPT = {SC: 8000, CR: 7994}
 
 
