@@ -1,13 +1,16 @@
-// The few operating-system calls of the launchers, one small file per
-// platform: platform_windows.cpp for the product, platform_posix.cpp as a
-// stand-in for the native test build. Paths are Windows paths on both: the
-// stand-in turns their backslashes into slashes at the system call.
+// The few operating-system calls of the launchers, in one small file per idea
+// and platform: files_, program_ and console_windows.cpp for the product,
+// their _posix.cpp namesakes as a stand-in for the native test build. Paths
+// are Windows paths on both: the stand-in turns their backslashes into
+// slashes at the system call.
 #ifndef LAUNCHER_PLATFORM_H
 #define LAUNCHER_PLATFORM_H
 
 #include <stdio.h>
 
 #include "text/str.h"
+
+// ---- Files and paths
 
 // The short form of path, or the empty text when it cannot be had.
 Str ShortPathOf(const char* path);
@@ -32,17 +35,6 @@ bool ChangeDirectory(const char* path, Str* reason = nullptr);
 // Whether path names a file, not a folder.
 bool IsFile(const char* path);
 
-// Whether a bare program name is looked for in the current directory before
-// PATH: as cmd does unless NoDefaultCurrentDirectoryInExePath is set; never
-// on POSIX, as /bin/sh never does.
-bool StartFolderSearched(const char* name);
-
-// What separates the folders of PATH, and the extensions a program name
-// without one is tried with when PATHEXT is unset (";"-separated; null on
-// POSIX: the name as it is).
-extern const char PathListSeparator[];
-extern const char* const DefaultProgramExtensions;
-
 // The count of characters in text as the system counts them in its
 // command lines and paths: UTF-16 units.
 unsigned CharacterCount(const char* text);
@@ -53,9 +45,18 @@ unsigned CharacterCount(const char* text);
 // LF and stop at byte 0x1A.
 FILE* OpenDiskFile(const char* path, const char* mode);
 
-// From now until the launcher ends, Ctrl+C and Ctrl+Break stop the tool
-// but not the launcher, which goes on to say how the tool ended and pause.
-void KeepRunningOnBreak();
+// ---- Starting the tool
+
+// Whether a bare program name is looked for in the current directory before
+// PATH: as cmd does unless NoDefaultCurrentDirectoryInExePath is set; never
+// on POSIX, as /bin/sh never does.
+bool StartFolderSearched(const char* name);
+
+// What separates the folders of PATH, and the extensions a program name
+// without one is tried with when PATHEXT is unset (";"-separated; null on
+// POSIX: the name as it is).
+extern const char PathListSeparator[];
+extern const char* const DefaultProgramExtensions;
 
 // A clock in milliseconds, to time the tool.
 unsigned long long Milliseconds();
@@ -70,6 +71,12 @@ Str InterpreterPath();
 // started; else *status is its exit status, which is the tool's (on POSIX
 // the exit code, or 128 plus the number of the signal that ended it).
 bool RunCommandLine(const char* interpreter, const char* commandLine, unsigned long* status, Str* reason);
+
+// ---- The console
+
+// From now until the launcher ends, Ctrl+C and Ctrl+Break stop the tool
+// but not the launcher, which goes on to say how the tool ended and pause.
+void KeepRunningOnBreak();
 
 // Writes the launcher's own text to standard output after what stdio holds:
 // on a console in its characters (converted from the process's code page,

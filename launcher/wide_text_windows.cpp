@@ -1,5 +1,7 @@
 #include "launcher/wide_text.h"
 
+#include "launcher/platform.h"
+
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -44,4 +46,10 @@ Str SystemMessage(unsigned long error, const char* name)
         length = snprintf(text, sizeof text, "error %lu", error);
     text[length] = '\0';
     return ReplaceAll(text, "%1", name);
+}
+
+unsigned CharacterCount(const char* text)
+{
+    int count = MultiByteToWideChar(CP_ACP, 0, text ? text : "", -1, NULL, 0);
+    return count > 0 ? (unsigned)count - 1 : SafeLength(text);
 }

@@ -99,9 +99,10 @@ TEST_F(PackageRoot, LongFolderByItsShortName)
         Str failure, shortPath = ShortPathOf(folder.c_str());
         EXPECT_EQ(c.entered, EnterFolder(folder.c_str(), &failure)) << failure.c_str();
         EXPECT_EQ(c.entered ? shortPath.c_str() : start, Current());
-        if (!c.entered)
+        if (!c.entered) {
             EXPECT_EQ("cannot enter " + folder + "\\: a program's current folder has at most 258 characters",
                       failure.c_str());
+        }
         ChangeDirectory(start.c_str());
     }
 }
