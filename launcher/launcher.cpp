@@ -1,6 +1,5 @@
 #include "launcher/launcher.h"
 
-#include <stdio.h>
 #include <string.h>
 
 #include "launcher/command_line.h"
@@ -51,11 +50,8 @@ static Str CommandLineOf(const char* toolPath, int argc, char** argv, Translatio
 static Str LineBreakIn(int argc, char** argv)
 {
     for (int i = 1; i < argc; i++) {
-        if (strpbrk(argv[i], "\r\n")) {
-            char number[16];
-            snprintf(number, sizeof number, "%d", i);
-            return Str("argument ") + number + " holds a line break, which cmd cannot pass";
-        }
+        if (strpbrk(argv[i], "\r\n"))
+            return Str("argument ") + DigitsOf(i, 10, 1).c_str() + " holds a line break, which cmd cannot pass";
     }
     return Str();
 }
@@ -68,10 +64,8 @@ static Str TooLongForCmd(const char* interpreter, const char* commandLine)
     unsigned length = CharacterCount(line.c_str());
     if (length <= CmdLineLimit)
         return Str();
-    char text[128];
-    snprintf(text, sizeof text, "the command line is %u characters long, and cmd takes at most %u", length,
-             CmdLineLimit);
-    return Str(text) + "; put the options in an @argfile";
+    return Str("the command line is ") + DigitsOf(length, 10, 1).c_str() + " characters long, and cmd takes at most "
+        + DigitsOf(CmdLineLimit, 10, 1).c_str() + "; put the options in an @argfile";
 }
 
 // Why the tool cannot run in the current directory, or the empty text: cmd

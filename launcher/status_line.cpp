@@ -1,7 +1,5 @@
 #include "launcher/status_line.h"
 
-#include <stdio.h>
-
 // The path's last component: Windows takes "/" and a drive's ":" as
 // separators as well as "\\".
 static const char* ToolNameOf(const char* toolPath)
@@ -24,11 +22,11 @@ static const char* MeaningOf(unsigned long status)
 
 Str StatusLine(const char* toolPath, unsigned long status, unsigned long long milliseconds)
 {
-    char number[16], seconds[32];
-    snprintf(number, sizeof number, status <= 65535 ? "%lu" : "0x%08lX", status);
+    Str number = status <= 65535 ? DigitsOf(status, 10, 1) : Str("0x") + DigitsOf(status, 16, 8).c_str();
     unsigned long long hundredths = (milliseconds + 5) / 10;
-    snprintf(seconds, sizeof seconds, " after %llu.%02u s", hundredths / 100, (unsigned)(hundredths % 100));
-    return Str(ToolNameOf(toolPath)) + " exited with status " + number + seconds + MeaningOf(status);
+    Str seconds = DigitsOf(hundredths / 100, 10, 1) + "." + DigitsOf(hundredths % 100, 10, 2).c_str();
+    return Str(ToolNameOf(toolPath)) + " exited with status " + number.c_str() + " after " + seconds.c_str() + " s"
+        + MeaningOf(status);
 }
 
 Str NotRunLine(const char* toolPath, const char* reason)

@@ -2,7 +2,6 @@
 
 #include "launcher/platform.h"
 
-#include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
 #include <windows.h>
@@ -42,10 +41,8 @@ Str SystemMessage(unsigned long error, const char* name)
                                   text, sizeof text, NULL);
     while (length > 0 && strchr(" \r\n.", text[length - 1]))
         length--;
-    if (length == 0)
-        length = snprintf(text, sizeof text, "error %lu", error);
     text[length] = '\0';
-    return ReplaceAll(text, "%1", name);
+    return length > 0 ? ReplaceAll(text, "%1", name) : Str("error ") + DigitsOf(error, 10, 1).c_str();
 }
 
 unsigned CharacterCount(const char* text)

@@ -57,5 +57,6 @@ private:
 #include "text/path.h"
 #include "text/resolve_path.h"
 #include "text/full_path.h"
+#include "text/number.h"
 
 #endif
