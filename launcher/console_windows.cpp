@@ -3,9 +3,10 @@
 
 #include <conio.h>
 #include <stdlib.h>
+#include <wchar.h>
 #include <windows.h>
 
-#include "text/heap.h"
+#include "launcher/wide_text.h"
 
 // Returns TRUE, "handled", for the breaks only: closing the window still
 // ends the launcher. A routine of its own, since the flag that ignores
@@ -47,25 +48,63 @@ bool OutputIsConsole()
 }
 
 // The console shows bytes in its own code page (437, 850, ...), not the
-// process's UTF-8: characters written as such show rightly in any.
+// process's UTF-8: characters written as such show rightly in any. Lines
+// end in CR LF, as text mode wrote them: a console that a tool left without
+// its automatic return would not go back to the first column on LF alone.
 static bool WriteToConsole(const char* text)
 {
-    int count = MultiByteToWideChar(CP_ACP, 0, text, -1, NULL, 0);
-    if (count <= 1 || !OutputIsConsole())
+    if (!OutputIsConsole())
         return false;
-    wchar_t* wide = (wchar_t*)NewBytes(sizeof(wchar_t) * (unsigned long long)count);
+    Str lines = ReplaceAll(text, "\n", "\r\n");
+    wchar_t* wide = WideOf(lines.c_str());
     DWORD written;
-    bool done = MultiByteToWideChar(CP_ACP, 0, text, -1, wide, count) > 0 &&
-                WriteConsoleW(GetStdHandle(STD_OUTPUT_HANDLE), wide, count - 1, &written, NULL);
+    bool done = wide && WriteConsoleW(GetStdHandle(STD_OUTPUT_HANDLE), wide, (DWORD)wcslen(wide), &written, NULL);
     free(wide);
     return done;
+}
+
+typedef LONG(WINAPI* RegGetValueCall)(HKEY, LPCSTR, LPCSTR, DWORD, LPDWORD, PVOID, LPDWORD);
+
+// The system's ANSI code page: the one a program without our manifest gets
+// from GetACP (java's native.encoding), read from the registry, since this
+// process's own is UTF-8. kernel32 has carried the registry calls since
+// Windows 7; looked up here, they add no DLL to the exe's imports. The
+// system locale's own code page where the registry cannot be read.
+static UINT SystemCodePage()
+{
+    FARPROC call = GetProcAddress(GetModuleHandleA("kernel32.dll"), "RegGetValueA");
+    RegGetValueCall regGetValue = (RegGetValueCall)(void*)call;
+    char value[16];
+    DWORD size = sizeof value;
+    if (regGetValue && regGetValue(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\Nls\\CodePage", "ACP",
+                                   RRF_RT_REG_SZ, NULL, value, &size) == ERROR_SUCCESS)
+        return (UINT)strtoul(value, NULL, 10);
+    DWORD codePage = 0;
+    GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER, (LPSTR)&codePage,
+                   sizeof codePage);
+    return codePage != 0 ? codePage : GetACP();
+}
+
+// The text for a file or a pipe, in the system's code page as java and
+// javac write there, so that an editor's panel set to one code page reads
+// every line; as it is where that is the process's own (UTF-8 throughout,
+// or an older Windows that ignores the manifest).
+static Str ForFileOrPipe(const char* text)
+{
+    UINT codePage = SystemCodePage();
+    wchar_t* wide = codePage != GetACP() && codePage != 0 ? WideOf(text) : nullptr;
+    Str bytes = wide ? TextIn(wide, codePage) : Str();
+    free(wide);
+    return bytes != "" ? bytes : Str(text);
 }
 
 void Say(const char* text)
 {
     fflush(stdout);
-    if (!WriteToConsole(text))
-        fputs(text, stdout);
+    if (!WriteToConsole(text)) {
+        Str bytes = ForFileOrPipe(text);
+        fputs(bytes.c_str() ? bytes.c_str() : "", stdout);
+    }
     fflush(stdout);
 }
 

@@ -1,7 +1,10 @@
 // A stand-in for a Java tool in the end-to-end tests: it writes down how it
 // was started, prints the line RECORDER_SAY gives, and exits with the status
 // that RECORDER_STATUS gives (decimal or 0x hex; 0 without it), after
-// RECORDER_SLEEP milliseconds, or runs until it is stopped for "forever".
+// RECORDER_SLEEP milliseconds, or runs until it is stopped for "forever";
+// then it creates the file RECORDER_MARK names. On Windows, RECORDER_DETACH
+// makes it start a copy of itself without RECORDER_OUT, as a program that a
+// tool leaves running, and end at once.
 // The file named by RECORDER_OUT receives the
 // current directory and a line feed, then on Windows the raw command line
 // and a line feed (the launcher's quoting is what is under test), and then
@@ -30,6 +33,9 @@ static int ExitStatus()
     SleepMilliseconds(sleep ? strtoul(sleep, nullptr, 0) : 0);
     while (status && strcmp(status, "forever") == 0)
         SleepMilliseconds(1000);
+    FILE* mark = getenv("RECORDER_MARK") ? fopen(getenv("RECORDER_MARK"), "w") : nullptr;
+    if (mark)
+        fclose(mark);
     return status ? (int)strtoul(status, nullptr, 0) : 0;
 }
 
@@ -42,6 +48,22 @@ static void WriteUtf8(FILE* out, const wchar_t* text)
     if (bytes && WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes, size, nullptr, nullptr) > 0)
         fputs(bytes, out);
     free(bytes);
+}
+
+static int Detach()
+{
+    SetEnvironmentVariableW(L"RECORDER_DETACH", nullptr);
+    SetEnvironmentVariableW(L"RECORDER_OUT", nullptr);
+    static wchar_t self[32768];
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process;
+    if (GetModuleFileNameW(nullptr, self, 32768) == 0 ||
+        !CreateProcessW(self, nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return 1;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return 0;
 }
 
 int wmain(int argc, wchar_t** argv)
@@ -69,7 +91,7 @@ int wmain(int argc, wchar_t** argv)
         fputc('\0', out);
     }
     fclose(out);
-    return ExitStatus();
+    return _wgetenv(L"RECORDER_DETACH") ? Detach() : ExitStatus();
 }
 #else
 int main(int argc, char** argv)

@@ -111,7 +111,7 @@ HEADER = {"src/com/acme/Foo.java": b"/* Copyright 2026 ACME */\n\tpackage\tcom.a
 def case(name, launcher, args, expect, cwd="{R}\\here", files=None, start="here",
          only=None, tool="bin", locked=(), stderr_has=None, argv0=None, cmd_output=False,
          exit_with=None, ends=None, comspec=None, tool_named=None, short=None, note=None,
-         sleep=None, says=None, env=None):
+         sleep=None, says=None, env=None, job=None):
     """One row: args (None: the launcher's name alone) and the translations
     the tool must get (None: the tool must not run), and the tool's current
     directory. expect, cwd, stderr_has, ends and note may be dicts by platform.
@@ -126,13 +126,16 @@ def case(name, launcher, args, expect, cwd="{R}\\here", files=None, start="here"
     file whose short form {SHORT} stands for (Wine). note: the note before
     the tool runs, after "note: ". sleep: the milliseconds the recorder
     sleeps, which the time shown must cover. says: a line the tool prints;
-    the launcher's output then goes into a pipe (natively)."""
+    the launcher's output then goes into a pipe (natively). job (Wine):
+    "killed", the launcher is ended from outside once the tool runs, and the
+    tool's mark (RECORDER_MARK) must never come; "outlived", a program the
+    tool leaves running must leave its mark after the launcher's end."""
     return dict(name=launcher + "." + name, launcher=launcher, args=args,
                 expect=expect, cwd=cwd, files=dict(files or {}), start=start,
                 only=only, tool=tool, locked=locked,
                 stderr_has=stderr_has, argv0=argv0, cmd_output=cmd_output,
                 exit_with=exit_with, ends=ends, comspec=comspec,
-                tool_named=tool_named, short=short, note=note, sleep=sleep, says=says, env=env or {})
+                tool_named=tool_named, short=short, note=note, sleep=sleep, says=says, env=env or {}, job=job)
 
 
 SC, CR = "source_compiler", "class_runner"
@@ -192,6 +195,10 @@ SOURCE_CASES = [
     case("misplaced", SC, [r"{R}\work\Desktop\Foo.java"], ["Desktop/Foo.java"], r"{R}\work",
          files={"work/Desktop/Foo.java": b"package hello;\n"}, says="Foo.java compiled",
          note=r"package hello needs Foo.java in a folder hello\; it is in {R}\work\Desktop" + "\\"),
+    # In a file the note comes in the system's code page, as java writes (Wine).
+    case("misplaced_in_code_page", SC, [r"{R}\José\Désk\Foo.java"], ["Désk/Foo.java"], r"{R}\José",
+         only="wine", files={"José/Désk/Foo.java": b"package hello;\n"},
+         note=r"package hello needs Foo.java in a folder hello\; it is in {R}\José\Désk" + "\\"),
     case("folders_in_other_case", SC, [r"{R}\src\com\Acme\Foo.java"], ["com/Acme/Foo.java"], r"{R}\src",
          files={"src/com/Acme/Foo.java": b"package com.acme;\n"}),
     # Lines that end in a carriage return alone, which text mode leaves be.
@@ -285,6 +292,12 @@ def driver_cases(launcher, file_arg, translated):
              comspec=(r"Z:\none\cmd.exe", ""),
              files={**ACME_FOO, **APP_MAIN, "here/cmd.exe": RECORDER, "src/cmd.exe": RECORDER}),
         case("comspec_folder", launcher, ["-g"], ["-g"], only="wine", comspec=(r"C:\windows", "")),
+        # An editor that stops a build by ending the launcher ends the tool
+        # too; what the tool left running on purpose outlives a normal end.
+        case("ended_from_outside", launcher, ["-g"], ["-g"], only="wine", job="killed",
+             env={"RECORDER_SLEEP": "2000"}),
+        case("tool_leaves_a_program", launcher, ["-g"], ["-g"], only="wine", job="outlived",
+             env={"RECORDER_SLEEP": "1500", "RECORDER_DETACH": "1"}),
         case("cmd_on_path", launcher, [], [], only="wine", exit_with="0xFFFFFFFF",
              comspec=(r"Z:\none\cmd.exe", r"C:\windows\system32")),
         # The recorder, as COMSPEC's cmd.exe, shows the interpreter's own line.
@@ -700,16 +713,20 @@ class Share:
         os.rmdir(self.folder)
 
 
-def run(command, cwd, env, out_path, err_path, timeout, executable=None, user=None, pipe=False):
+def run(command, cwd, env, out_path, err_path, timeout, executable=None, user=None, pipe=False,
+        meanwhile=None):
     """Runs command in a session of its own, no terminal, no stdin; output
     goes into files (Wine's helpers may hold a pipe open), or first through a
-    pipe. user, a (uid, gid) pair, runs it as that user. The exit status, or
-    a Failure when it does not end in time."""
+    pipe. user, a (uid, gid) pair, runs it as that user; meanwhile(), if
+    given, is called once it has started. The exit status, or a Failure when
+    it does not end in time."""
     as_user = {} if user is None else dict(user=user[0], group=user[1], extra_groups=[])
     with open(out_path, "wb") as out, open(err_path, "wb") as err:
         process = subprocess.Popen(command, cwd=cwd, env=env, stdin=subprocess.DEVNULL,
                                    stdout=subprocess.PIPE if pipe else out, stderr=err,
                                    start_new_session=True, executable=executable, **as_user)
+        if meanwhile:
+            meanwhile()
         try:
             out.write(process.communicate(timeout=timeout)[0] or b"")
             return process.returncode
@@ -859,6 +876,11 @@ class Run:
         if row["sleep"]:
             env["RECORDER_SLEEP"] = str(row["sleep"])
         env.update({name: self.fill(value) for name, value in row["env"].items()})
+        if row["job"]:
+            env["RECORDER_MARK"] = windows_path(self.mark)
+        if row["job"] == "killed":
+            # A name of its own, which taskkill ends and nothing else.
+            program = shutil.copy(program, os.path.join(self.root, "killed_%s.exe" % os.path.basename(self.root)))
         self.env = env
         if self.user:
             # The user may not reach the build: the launcher runs from the case's directory.
@@ -885,7 +907,8 @@ class Run:
         timeout = TIMEOUT * (3 if self.options.platform == "wine" else 1)
         started = time.monotonic()
         status = run(command, os.path.join(self.root, row["start"]), env, out, err, timeout,
-                     executable, self.user, pipe=bool(row["says"]) and self.platform == "native")
+                     executable, self.user, pipe=bool(row["says"]) and self.platform == "native",
+                     meanwhile=(lambda: self.kill_once_tool_runs(program)) if row["job"] == "killed" else None)
         self.wall = time.monotonic() - started
         return status, read(out), read(err).decode("latin-1"), read_record(record, self.platform)
 
@@ -901,6 +924,25 @@ class Run:
         if ends == ANY:
             return ends, None
         return str(ends) if ends <= 65535 else "0x%08X" % ends, ends & 0xFF
+
+    @property
+    def mark(self):
+        return os.path.join(self.root, "mark")
+
+    def kill_once_tool_runs(self, program):
+        """Ends the launcher as an editor's Stop does, once the tool has started."""
+        deadline = time.monotonic() + TIMEOUT
+        while not os.path.exists(os.path.join(self.root, "tool.rec")) and time.monotonic() < deadline:
+            time.sleep(0.05)
+        run(WINE + ["taskkill", "/f", "/im", os.path.basename(program)], self.root, dict(os.environ),
+            os.devnull, os.devnull, TIMEOUT)
+
+    def mark_comes(self):
+        """Whether the mark comes within the tool's sleep and 4 s more."""
+        deadline = time.monotonic() + int(self.env.get("RECORDER_SLEEP", "0")) / 1000 + 4
+        while not os.path.exists(self.mark) and time.monotonic() < deadline:
+            time.sleep(0.1)
+        return os.path.exists(self.mark)
 
     def interpreter_line_length(self):
         """The length of the interpreter's line for the row's arguments, each
@@ -939,12 +981,16 @@ class Run:
         return text
 
     def check(self, status, stdout, stderr, record):
+        if self.row["job"] == "killed":
+            check(record is not None, "the tool runs", "a record", None)
+            check(not self.mark_comes(), "the tool, after the launcher was ended", "ended", "it went on")
+            return
         expected = self.expected_stdout()
         pattern = re.escape(expected).replace(re.escape(SECONDS), r"(?P<seconds>\d+\.\d\d)")
         pattern = pattern.replace(re.escape(ANY), r"\S+")
         # Under Wine the command interpreter may print before the launcher.
         own_output = re.search(("" if self.row["cmd_output"] and self.platform == "wine" else "^")
-                               + pattern + r"\Z", stdout.decode("utf-8", "surrogateescape"))
+                               + pattern + r"\Z", stdout.decode(self.options.encoding, "surrogateescape"))
         check(own_output is not None, "launcher's standard output", expected, stdout)
         shown = own_output.groupdict().get("seconds")
         if shown:
@@ -979,6 +1025,8 @@ class Run:
             argv = sh_argv(cmd_escaped(line, len(self.head)), self.env, self.root)
         check(record.argv == argv, "arguments", argv.split(b"\0"), record.argv.split(b"\0"))
         check(record.directory == directory, "tool's current directory", directory, record.directory)
+        if self.row["job"] == "outlived":
+            check(self.mark_comes(), "the program the tool left, after the launcher's end", "its mark", "none")
 
     def clean(self):
         if self.drive:
@@ -1049,6 +1097,15 @@ def wine_server(action):
     return 0
 
 
+def output_encoding(platform):
+    """What the launcher's lines in a file are written in: the system's ANSI
+    code page under Wine, as its registry gives it; natively UTF-8."""
+    if platform == "native":
+        return "utf-8"
+    with open(os.path.join(os.environ["WINEPREFIX"], "system.reg"), encoding="latin-1") as registry:
+        return "cp" + re.search(r'^"ACP"="(\d+)"', registry.read(), re.M).group(1)
+
+
 def applies(row, platform):
     return row["only"] in (None, platform)
 
@@ -1079,6 +1136,7 @@ def main():
             sys.exit("unknown case among " + " ".join(options.cases))
     if options.platform == "wine":
         ensure_wine_prefix()
+    options.encoding = output_encoding(options.platform)
     failed = 0
     for row in chosen:
         failed += report(row, options)
