@@ -389,8 +389,9 @@ def hostile_cases(launcher, source, taken, skipped):
         case("many_arguments", launcher,
              ["-o"] * 300 + [source("src/com/acme/Foo.java")] + ["x"] * 1400,
              ["-o"] * 300 + [taken("com/acme/Foo.java")] + ["x"] * 1400, r"{R}\src", files=ACME_FOO),
-        # Natively the long path works. It has no short form under Wine, whose
-        # cmd then either refuses it or crashes, printing its crash report.
+        # Natively the long path works. Under Wine the line begins with its
+        # short form, which Wine's cmd still refuses or crashes on, printing
+        # its crash report.
         case("long_tool_path", launcher, ["-g"], {"native": ["-g"], "wine": None}, tool="long",
              cmd_output=True, ends={"native": 0, "wine": ANY}),
         # A line break would end cmd's line, the rest lost unsaid; a line
