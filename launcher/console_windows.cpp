@@ -76,12 +76,11 @@ static UINT SystemCodePage()
     RegGetValueCall regGetValue = (RegGetValueCall)(void*)call;
     char value[16];
     DWORD size = sizeof value;
-    if (regGetValue && regGetValue(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Control\\Nls\\CodePage", "ACP",
-                                   RRF_RT_REG_SZ, NULL, value, &size) == ERROR_SUCCESS)
-        return (UINT)strtoul(value, NULL, 10);
-    DWORD codePage = 0;
-    GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE | LOCALE_RETURN_NUMBER, (LPSTR)&codePage,
-                   sizeof codePage);
+    const char* key = "SYSTEM\\CurrentControlSet\\Control\\Nls\\CodePage";
+    bool read = (regGetValue &&
+                 regGetValue(HKEY_LOCAL_MACHINE, key, "ACP", RRF_RT_REG_SZ, NULL, value, &size) == ERROR_SUCCESS) ||
+                GetLocaleInfoA(LOCALE_SYSTEM_DEFAULT, LOCALE_IDEFAULTANSICODEPAGE, value, sizeof value) > 0;
+    UINT codePage = read ? (UINT)strtoul(value, NULL, 10) : 0;
     return codePage != 0 ? codePage : GetACP();
 }
 

@@ -5,8 +5,8 @@
 
 #include "text/str.h"
 
-// The number in base 10 or 16 (capital letters), with zeros in front up to
-// at least digits digits.
+// The number in base 16 (capital letters) or else 10, with zeros in front
+// up to at least digits digits.
 //     DigitsOf(9009, 10, 1)       -> "9009"
 //     DigitsOf(0xC000013A, 16, 8) -> "C000013A"
 //     DigitsOf(5, 10, 2)          -> "05"
