@@ -91,7 +91,7 @@ static UINT SystemCodePage()
 static Str ForFileOrPipe(const char* text)
 {
     UINT codePage = SystemCodePage();
-    wchar_t* wide = codePage != GetACP() && codePage != 0 ? WideOf(text) : nullptr;
+    wchar_t* wide = codePage != GetACP() ? WideOf(text) : nullptr;
     Str bytes = wide ? TextIn(wide, codePage) : Str();
     free(wide);
     return bytes != "" ? bytes : Str(text);

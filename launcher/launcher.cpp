@@ -85,10 +85,10 @@ static Str WhyNotRunHere()
     return Str();
 }
 
-// Says that the tool could not be run, and why; returns status.
-static int NotRun(const char* toolPath, const char* reason, int status)
+// Says how the run ended, after a blank line; returns status.
+static int Ended(const Str& line, int status)
 {
-    Say((Str("\n") + NotRunLine(toolPath, reason).c_str()).c_str());
+    Say((Str("\n") + line.c_str()).c_str());
     return status;
 }
 
@@ -101,10 +101,10 @@ static int RunTool(int argc, char** argv, Translation translate)
     Str interpreter = InterpreterPath();
     Str reason = LineBreakIn(argc, argv);
     if (reason != "")
-        return NotRun(argv[1], reason.c_str(), 1);
+        return Ended(NotRunLine(argv[1], reason.c_str()), 1);
     Str toolPath = ToolPathOf(argv[1], &reason);
     if (toolPath == "")
-        return NotRun(argv[1], reason.c_str(), 9009);
+        return Ended(NotRunLine(argv[1], reason.c_str()), 9009);
     Str commandLine = CommandLineOf(toolPath.c_str(), argc, argv, translate);
     reason = TooLongForCmd(interpreter.c_str(), commandLine.c_str());
     if (reason == "")
@@ -112,10 +112,8 @@ static int RunTool(int argc, char** argv, Translation translate)
     unsigned long long start = Milliseconds();
     unsigned long status;
     if (reason != "" || !RunCommandLine(interpreter.c_str(), commandLine.c_str(), &status, &reason))
-        return NotRun(argv[1], reason.c_str(), 1);
-    Str line = StatusLine(argv[1], status, Milliseconds() - start);
-    Say((Str("\n") + line.c_str()).c_str());
-    return (int)status;
+        return Ended(NotRunLine(argv[1], reason.c_str()), 1);
+    return Ended(StatusLine(argv[1], status, Milliseconds() - start), (int)status);
 }
 
 int RunLauncher(int argc, char** argv, Translation translate, const char* usageFormat)
